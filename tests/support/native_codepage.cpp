@@ -1,0 +1,83 @@
+// Code-page conversion on the host through iconv, standing in for the
+// platform's MultiByteToWideChar/WideCharToMultiByte.
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+
+#include "common/codepage.h"
+
+namespace {
+
+const char* iconvName(unsigned codePage) {
+    switch (codePage) {
+        case codepage::kGbk:
+            return "GBK";
+        case codepage::kUtf8:
+            return "UTF-8";
+        default:
+            throw std::invalid_argument("code page without a host converter");
+    }
+}
+
+class Converter {
+public:
+    Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {
+        if (handle_ == reinterpret_cast<iconv_t>(-1)) {
+            throw std::runtime_error("iconv_open failed");
+        }
+    }
+    ~Converter() { iconv_close(handle_); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts as much as possible; on an invalid unit, writes `replacement`
+    // and skips `skip` input bytes.
+    std::string run(const char* in, std::size_t inLength, std::string_view replacement,
+                    std::size_t skip) {
+        std::string out;
+        char buffer[4096];
+        while (inLength > 0) {
+            char* inPtr = const_cast<char*>(in);
+            char* outPtr = buffer;
+            std::size_t outLeft = sizeof buffer;
+            std::size_t result = iconv(handle_, &inPtr, &inLength, &outPtr, &outLeft);
+            out.append(buffer, outPtr);
+            in = inPtr;
+            if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
+                out.append(replacement);
+                std::size_t step = std::min(skip, inLength);
+                in += step;
+                inLength -= step;
+                iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+            }
+        }
+        return out;
+    }
+
+private:
+    iconv_t handle_;
+};
+
+}  // namespace
+
+namespace codepage {
+
+std::u16string toUtf16(std::string_view bytes, unsigned codePage) {
+    Converter converter("UTF-16LE", iconvName(codePage));
+    const char16_t replacement = codePage == kUtf8 ? u'\xFFFD' : u'?';
+    std::string wide = converter.run(
+        bytes.data(), bytes.size(),
+        std::string_view(reinterpret_cast<const char*>(&replacement), sizeof replacement), 1);
+    std::u16string result(wide.size() / 2, u'\0');
+    std::memcpy(result.data(), wide.data(), result.size() * 2);
+    return result;
+}
+
+std::string fromUtf16(std::u16string_view text, unsigned codePage) {
+    Converter converter(iconvName(codePage), "UTF-16LE");
+    return converter.run(reinterpret_cast<const char*>(text.data()), text.size() * 2, "?", 2);
+}
+
+}  // namespace codepage

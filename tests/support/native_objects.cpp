@@ -1,0 +1,21 @@
+#include "native_objects.h"
+
+#include <map>
+
+namespace {
+std::map<std::string, std::function<ObjectRef()>, std::less<>>& classes() {
+    static std::map<std::string, std::function<ObjectRef()>, std::less<>> table;
+    return table;
+}
+}  // namespace
+
+void registerObjectClass(const std::string& progId, std::function<ObjectRef()> factory) {
+    classes()[progId] = std::move(factory);
+}
+
+void clearObjectClasses() { classes().clear(); }
+
+ObjectRef createObject(std::string_view progId) {
+    auto found = classes().find(progId);
+    return found == classes().end() ? nullptr : found->second();
+}
