@@ -19,3 +19,7 @@ ObjectRef createObject(std::string_view progId) {
     auto found = classes().find(progId);
     return found == classes().end() ? nullptr : found->second();
 }
+
+// The host has no apartments; scripted objects need none.
+void enterComApartment() {}
+void leaveComApartment() {}

@@ -1,0 +1,7 @@
+#include <objbase.h>
+
+#include "common/automation.h"
+
+void enterComApartment() { CoInitialize(nullptr); }
+
+void leaveComApartment() { CoUninitialize(); }

@@ -1,0 +1,14 @@
+#include "wide_text.h"
+
+#include "common/codepage.h"
+
+std::wstring toWide(std::string_view gbkText) {
+    std::u16string wide = codepage::toUtf16(gbkText, codepage::kGbk);
+    return std::wstring(wide.begin(), wide.end());
+}
+
+Text fromWide(std::wstring_view wideText) {
+    return codepage::fromUtf16(std::u16string_view(
+                                   reinterpret_cast<const char16_t*>(wideText.data()), wideText.size()),
+                               codepage::kGbk);
+}

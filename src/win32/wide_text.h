@@ -1,0 +1,11 @@
+#pragma once
+// The one conversion point between the program's GBK texts and the UTF-16
+// that every W function of Windows takes.
+
+#include <string>
+#include <string_view>
+
+#include "common/value_types.h"
+
+std::wstring toWide(std::string_view gbkText);
+Text fromWide(std::wstring_view wideText);

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::wstring besideThisProgram(const std::wstring& name) {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
+}
+
+DWORD runAndWait(std::wstring commandLine) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return 0xDEAD;
+    }
+    WaitForSingleObject(process.hThread, INFINITE);
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
+std::wstring readUtf16File(const std::wstring& path) {
+    std::string bytes;
+    if (FILE* file = _wfopen(path.c_str(), L"rb")) {
+        char buffer[4096];
+        while (std::size_t got = std::fread(buffer, 1, sizeof buffer, file)) {
+            bytes.append(buffer, got);
+        }
+        std::fclose(file);
+    }
+    std::wstring text(bytes.size() / 2, L'\0');
+    std::memcpy(text.data(), bytes.data(), text.size() * 2);
+    return text;
+}
+
+}  // namespace
+
+TEST(FatalErrorBoxTest, ShowsTheErrorThenRunsEndProceduresAndExitsMinusOne) {
+    const std::wstring reportPath = besideThisProgram(L"fatal_error_probe.txt");
+    DeleteFileW(reportPath.c_str());
+
+    const DWORD exitCode =
+        runAndWait(L"\"" + besideThisProgram(L"fatal_error_probe.exe") + L"\" \"" + reportPath + L"\"");
+
+    EXPECT_EQ(exitCode, 0xFFFFFFFFu);
+    EXPECT_EQ(readUtf16File(reportPath),
+              L"box:运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1\r\n"
+              L"|caption:fatal_error_probe|boxes:1|end");
+}
