@@ -5,7 +5,7 @@
 # Without a display the program runs on a virtual one.
 set -euo pipefail
 
-prefix="$1"
+prefix="$(realpath -m "$1")"
 shift
 export WINEPREFIX="$prefix"
 export WINEARCH=win32

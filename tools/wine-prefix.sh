@@ -3,9 +3,10 @@
 #   wine-prefix.sh PREFIX
 # Wine's own interface fonts have no Chinese glyphs; the prefix links them to
 # WenQuanYi Zen Hei as Windows links its interface fonts to Chinese fonts.
+# Delete the prefix after changing this script: it is made only once.
 set -euo pipefail
 
-prefix="$1"
+prefix="$(realpath -m "$1")"
 export WINEPREFIX="$prefix"
 export WINEARCH=win32
 export WINEDEBUG=-all
@@ -21,5 +22,7 @@ for font in "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "System" "MS Sans Serif" "S
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ \
         /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
 done
+# Xvfb has no window manager; Wine waits for one on every managed window.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 wineserver -w
 touch "$prefix/.nuvri-ready"
