@@ -34,9 +34,9 @@ bool createMainWindow() {
     }
     const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
-    HWND window = CreateWindowExW(0, kClassName, toWide("Nuvri福利视频播放器").c_str(),
-                                  WS_OVERLAPPEDWINDOW, left, top, kWidth, kHeight, nullptr, nullptr,
-                                  instance, nullptr);
+    HWND window =
+        CreateWindowExW(0, kClassName, toWide("Nuvri福利视频播放器").c_str(), WS_OVERLAPPEDWINDOW,
+                        left, top, kWidth, kHeight, nullptr, nullptr, instance, nullptr);
     if (!window) {
         return false;
     }

@@ -1,7 +1,7 @@
 // The program's entry: prepares the process, shows the main window and runs
 // the message loop until the window is closed.
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include <string>
 
@@ -43,4 +43,6 @@ int programMain() {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return programMain(); }
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    return programMain();
+}

@@ -13,7 +13,7 @@
 enum class InvokeKind { Method, PropertyGet, PropertyPut, PropertyPutRef };
 
 class AutomationObject {
-public:
+  public:
     virtual ~AutomationObject() = default;
 
     // One dispatch call. For the two put kinds the last argument is the value

@@ -11,7 +11,7 @@
 
 template <class T>
 class Table {
-public:
+  public:
     Table() = default;
     Table(std::initializer_list<T> items) : items_(items) {}
 
@@ -28,7 +28,7 @@ public:
 
     friend bool operator==(const Table&, const Table&) = default;
 
-private:
+  private:
     std::size_t checked(std::int64_t index) const {
         if (index < 1 || index > static_cast<std::int64_t>(items_.size())) {
             raiseTableIndexError(index);

@@ -6,7 +6,9 @@
 
 #include "codepage.h"
 
-Variant textValue(const Text& text) { return Variant(codepage::toUtf16(text, codepage::kGbk)); }
+Variant textValue(const Text& text) {
+    return Variant(codepage::toUtf16(text, codepage::kGbk));
+}
 
 namespace {
 

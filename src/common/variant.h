@@ -37,7 +37,7 @@ Variant textValue(const Text& text);
 
 // Readers used by the program: a value of another kind converts where that
 // makes sense and otherwise yields 0, the empty text or an empty object.
-Text asText(const Variant& v);           // numbers in decimal, bytes to first zero
+Text asText(const Variant& v);             // numbers in decimal, bytes to first zero
 std::int32_t asInteger(const Variant& v);  // numbers truncated toward zero
 bool asBool(const Variant& v);
 ObjectRef asObject(const Variant& v);

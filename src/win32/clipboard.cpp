@@ -44,7 +44,8 @@ bool toClipboard(const Text& text) {
         return false;
     }
     const std::wstring wide = toWide(text);
-    const LCID chinese = MAKELCID(MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), SORT_DEFAULT);
+    const LCID chinese =
+        MAKELCID(MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), SORT_DEFAULT);
     const bool stored =
         EmptyClipboard() && setData(CF_TEXT, globalCopy(text.data(), text.size(), 1)) &&
         setData(CF_UNICODETEXT, globalCopy(wide.data(), wide.size() * sizeof(wchar_t), 2)) &&

@@ -15,8 +15,8 @@ std::u16string toUtf16(std::string_view bytes, unsigned codePage) {
     const int inLength = static_cast<int>(bytes.size());
     const int outLength = MultiByteToWideChar(codePage, 0, bytes.data(), inLength, nullptr, 0);
     std::u16string wide(static_cast<std::size_t>(outLength), u'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), inLength, reinterpret_cast<wchar_t*>(wide.data()),
-                        outLength);
+    MultiByteToWideChar(codePage, 0, bytes.data(), inLength,
+                        reinterpret_cast<wchar_t*>(wide.data()), outLength);
     return wide;
 }
 

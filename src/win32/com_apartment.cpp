@@ -2,6 +2,10 @@
 
 #include "common/automation.h"
 
-void enterComApartment() { CoInitialize(nullptr); }
+void enterComApartment() {
+    CoInitialize(nullptr);
+}
 
-void leaveComApartment() { CoUninitialize(); }
+void leaveComApartment() {
+    CoUninitialize();
+}

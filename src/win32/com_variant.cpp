@@ -42,7 +42,8 @@ Bytes bytesOf(SAFEARRAY* array) {
 
 Variant objectOf(IUnknown* unknown) {
     IDispatch* dispatch = nullptr;
-    if (!unknown || FAILED(unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)))) {
+    if (!unknown ||
+        FAILED(unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)))) {
         return {};
     }
     return Variant(ObjectRef(std::make_shared<DispatchObject>(dispatch)));

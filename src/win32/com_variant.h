@@ -7,7 +7,7 @@
 
 // An owned VARIANT, cleared when it goes.
 class ComVariant {
-public:
+  public:
     ComVariant() { VariantInit(&raw_); }
     explicit ComVariant(const Variant& value);
     ~ComVariant() { VariantClear(&raw_); }
@@ -17,6 +17,6 @@ public:
     VARIANT* get() { return &raw_; }
     Variant toVariant() const;
 
-private:
+  private:
     VARIANT raw_;
 };

@@ -6,7 +6,7 @@
 #include "common/automation.h"
 
 class DispatchObject : public AutomationObject {
-public:
+  public:
     // Takes over one reference of `dispatch`.
     explicit DispatchObject(IDispatch* dispatch) : dispatch_(dispatch) {}
     ~DispatchObject() override { dispatch_->Release(); }
@@ -18,6 +18,6 @@ public:
 
     IDispatch* dispatch() const { return dispatch_; }
 
-private:
+  private:
     IDispatch* dispatch_;
 };

@@ -2,4 +2,6 @@
 #include "common/fatal_error.h"
 #include "message_box.h"
 
-void showFatalErrorBox(const Text& boxText) { messageBox(boxText, MB_OK); }
+void showFatalErrorBox(const Text& boxText) {
+    messageBox(boxText, MB_OK);
+}

@@ -8,8 +8,15 @@
 #include "common/value_types.h"
 
 // The button a message box was closed with.
-enum MessageBoxButton { kButtonOk = 0, kButtonCancel, kButtonAbort, kButtonRetry, kButtonIgnore,
-                        kButtonYes, kButtonNo };
+enum MessageBoxButton {
+    kButtonOk = 0,
+    kButtonCancel,
+    kButtonAbort,
+    kButtonRetry,
+    kButtonIgnore,
+    kButtonYes,
+    kButtonNo
+};
 
 // Shows a modal box with MessageBox `flags`; returns the button pressed as a
 // MessageBoxButton (-1 for a button outside that list). An omitted caption

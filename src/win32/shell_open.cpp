@@ -1,7 +1,7 @@
 #include "shell_open.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include "wide_text.h"
 

@@ -8,7 +8,7 @@ std::wstring toWide(std::string_view gbkText) {
 }
 
 Text fromWide(std::wstring_view wideText) {
-    return codepage::fromUtf16(std::u16string_view(
-                                   reinterpret_cast<const char16_t*>(wideText.data()), wideText.size()),
-                               codepage::kGbk);
+    return codepage::fromUtf16(
+        std::u16string_view(reinterpret_cast<const char16_t*>(wideText.data()), wideText.size()),
+        codepage::kGbk);
 }

@@ -6,7 +6,6 @@
 
 namespace {
 
-
 ScriptedObject::Handler returns(Variant value) {
     return [value](std::span<const Variant>) { return std::optional<Variant>(value); };
 }

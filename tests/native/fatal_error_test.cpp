@@ -16,8 +16,12 @@ TEST(FatalErrorTextTest, NumberAndMessageEachAddTheirLines) {
 }
 
 namespace {
-void reportFirstEnd() { std::fputs("end procedure 1;", stderr); }
-void reportSecondEnd() { std::fputs("end procedure 2;", stderr); }
+void reportFirstEnd() {
+    std::fputs("end procedure 1;", stderr);
+}
+void reportSecondEnd() {
+    std::fputs("end procedure 2;", stderr);
+}
 }  // namespace
 
 using FatalErrorDeathTest = testing::Test;
@@ -39,7 +43,6 @@ TEST_F(FatalErrorDeathTest, IndexBelowOneShowsErrorFourThenRunsEndProceduresAndE
 TEST_F(FatalErrorDeathTest, IndexAboveCountShowsErrorOne) {
     Table<int> twoElements{7, 8};
     EXPECT_EQ(twoElements[2], 8);
-    EXPECT_EXIT(
-        std::fprintf(stderr, "%d", twoElements[3]), testing::ExitedWithCode(255),
-        testing::HasSubstr("错误代码：1\r\n\r\n错误信息：数组成员引用下标超出定义范围"));
+    EXPECT_EXIT(std::fprintf(stderr, "%d", twoElements[3]), testing::ExitedWithCode(255),
+                testing::HasSubstr("错误代码：1\r\n\r\n错误信息：数组成员引用下标超出定义范围"));
 }

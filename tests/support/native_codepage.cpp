@@ -22,7 +22,7 @@ const char* iconvName(unsigned codePage) {
 }
 
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {
         if (handle_ == reinterpret_cast<iconv_t>(-1)) {
             throw std::runtime_error("iconv_open failed");
@@ -56,7 +56,7 @@ public:
         return out;
     }
 
-private:
+  private:
     iconv_t handle_;
 };
 

@@ -13,7 +13,9 @@ void registerObjectClass(const std::string& progId, std::function<ObjectRef()> f
     classes()[progId] = std::move(factory);
 }
 
-void clearObjectClasses() { classes().clear(); }
+void clearObjectClasses() {
+    classes().clear();
+}
 
 ObjectRef createObject(std::string_view progId) {
     auto found = classes().find(progId);

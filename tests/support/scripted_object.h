@@ -11,7 +11,7 @@
 #include "common/automation.h"
 
 class ScriptedObject : public AutomationObject {
-public:
+  public:
     using Handler = std::function<std::optional<Variant>(std::span<const Variant>)>;
 
     struct Call {
@@ -36,6 +36,6 @@ public:
 
     std::vector<Call> calls;
 
-private:
+  private:
     std::map<std::pair<std::string, InvokeKind>, Handler> handlers_;
 };

@@ -6,7 +6,7 @@
 namespace {
 
 class DispatchObjectTest : public testing::Test {
-protected:
+  protected:
     DispatchObjectTest() {
         enterComApartment();
         regExp = createObject("VBScript.RegExp");

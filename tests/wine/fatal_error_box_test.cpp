@@ -45,17 +45,31 @@ std::wstring readUtf16File(const std::wstring& path) {
     return text;
 }
 
-}  // namespace
-
-TEST(FatalErrorBoxTest, ShowsTheErrorThenRunsEndProceduresAndExitsMinusOne) {
+// Runs the probe until it dies; returns its exit code and fills `report`.
+DWORD runProbe(const std::wstring& mode, std::wstring& report) {
     const std::wstring reportPath = besideThisProgram(L"fatal_error_probe.txt");
     DeleteFileW(reportPath.c_str());
+    const DWORD exitCode = runAndWait(L"\"" + besideThisProgram(L"fatal_error_probe.exe") +
+                                      L"\" \"" + reportPath + L"\" " + mode);
+    report = readUtf16File(reportPath);
+    return exitCode;
+}
 
-    const DWORD exitCode =
-        runAndWait(L"\"" + besideThisProgram(L"fatal_error_probe.exe") + L"\" \"" + reportPath + L"\"");
+}  // namespace
 
-    EXPECT_EQ(exitCode, 0xFFFFFFFFu);
-    EXPECT_EQ(readUtf16File(reportPath),
-              L"box:运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1\r\n"
+TEST(FatalErrorBoxTest, TableIndexShowsNumberAndMessageThenEndsWithMinusOne) {
+    std::wstring report;
+    EXPECT_EQ(runProbe(L"index", report), 0xFFFFFFFFu);
+    EXPECT_EQ(
+        report,
+        L"box:运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1\r\n"
+        L"|caption:fatal_error_probe|boxes:1|end");
+}
+
+TEST(FatalErrorBoxTest, FailedAllocationNamesTheSizeWithoutNumber) {
+    std::wstring report;
+    EXPECT_EQ(runProbe(L"allocation", report), 0xFFFFFFFFu);
+    EXPECT_EQ(report,
+              L"box:运行时出错!\r\n\r\n错误信息：分配 4026531840 字节内存失败!\r\n"
               L"|caption:fatal_error_probe|boxes:1|end");
 }

@@ -1,6 +1,7 @@
-// Dies of a table index below 1 while a watcher answers the fatal error box;
-// writes the box's text and owner and the end procedure's run to the file
-// named on its command line, as UTF-16.
+// Dies of a fatal error while a watcher answers the error box:
+//   fatal_error_probe REPORT index|allocation
+// writes the box's text and caption and the end procedure's run to REPORT,
+// as UTF-16.
 #include <cstdio>
 #include <string>
 
@@ -21,12 +22,17 @@ void onEnd() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 2 || !(report = _wfopen(argv[1], L"wb"))) {
+    if (argc < 3 || !(report = _wfopen(argv[1], L"wb"))) {
         return 2;
     }
     DialogWatcher answerOk(IDOK);
     watcher = &answerOk;
     registerEndProcedure(onEnd);
+    if (std::wstring(argv[2]) == L"allocation") {
+        // More than a 32-bit process can ever have in one block.
+        volatile std::size_t size = 0xF0000000u;
+        return *new char[size];
+    }
     Table<int> table{1, 2, 3};
     return table[0];
 }

@@ -9,11 +9,13 @@ TEST(MessageBoxTest, ReturnsThePressedButtonAsNumbered) {
         int command;
         int expected;
     } cases[] = {
-        {MB_OK, IDOK, kButtonOk},          {MB_OKCANCEL, IDCANCEL, kButtonCancel},
+        {MB_OK, IDOK, kButtonOk},
+        {MB_OKCANCEL, IDCANCEL, kButtonCancel},
         {MB_ABORTRETRYIGNORE, IDABORT, kButtonAbort},
         {MB_ABORTRETRYIGNORE, IDRETRY, kButtonRetry},
         {MB_ABORTRETRYIGNORE, IDIGNORE, kButtonIgnore},
-        {MB_YESNO, IDYES, kButtonYes},     {MB_YESNO, IDNO, kButtonNo},
+        {MB_YESNO, IDYES, kButtonYes},
+        {MB_YESNO, IDNO, kButtonNo},
     };
     for (const auto& c : cases) {
         DialogWatcher watcher(c.command);
