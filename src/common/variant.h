@@ -22,6 +22,7 @@ struct Variant {
     Variant(double number) : value(number) {}
     Variant(bool flag) : value(flag) {}
     Variant(std::u16string text) : value(std::move(text)) {}
+    Variant(const char16_t* text) : value(std::u16string(text)) {}
     Variant(Bytes bytes) : value(std::move(bytes)) {}
     Variant(ObjectRef object) : value(std::move(object)) {}
     // A narrow literal is a GBK text: say textValue(...) so it is converted.

@@ -1,7 +1,8 @@
 #include "shell_open.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "wide_text.h"
 
