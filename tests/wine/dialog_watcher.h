@@ -8,7 +8,7 @@
 #include <string>
 
 class DialogWatcher {
-public:
+  public:
     explicit DialogWatcher(int answer);
     ~DialogWatcher();
     DialogWatcher(const DialogWatcher&) = delete;
@@ -18,7 +18,7 @@ public:
     std::wstring caption;
     int boxesSeen = 0;
 
-private:
+  private:
     static LRESULT CALLBACK onHook(int code, WPARAM wParam, LPARAM lParam);
 
     HHOOK hook_;
