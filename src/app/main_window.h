@@ -1,6 +1,41 @@
 #pragma once
-// The program's one window.
+// The program's only window, built from its template: every control by name,
+// the popup menu, and the window's events.
 
-// Creates the main window centred on the primary screen and shows it; false
-// when the window cannot be created.
-bool createMainWindow();
+#include <windows.h>
+
+#include <string_view>
+#include <vector>
+
+#include "win32/top_level_window.h"
+#include "window_template.h"
+
+class MainWindow final : public WindowEvents {
+  public:
+    explicit MainWindow(const WindowTemplate& layout) : layout_(layout) {}
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Creates and shows the window with all its controls; false on failure.
+    bool create();
+
+    HWND handle() const { return window_; }
+    // The control of that template name; null when there is none.
+    HWND control(std::string_view name) const;
+    // The popup menu of that template name; null when there is none.
+    HMENU popupMenu(std::string_view name) const;
+
+  private:
+    void onCreate(HWND window) override;
+    bool onCommand(int id, int code, HWND control) override;
+    bool onNotify(const NMHDR& header, LRESULT& result) override;
+    void onDestroy() override;
+
+    HWND createControl(const ControlTemplate& control, int id);
+    HWND parentOf(const ControlTemplate& control) const;
+
+    const WindowTemplate& layout_;
+    HWND window_ = nullptr;
+    std::vector<HWND> controls_;  // parallel to the template's controls
+    std::vector<HMENU> menus_;    // parallel to the template's menus
+};

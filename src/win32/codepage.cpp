@@ -6,6 +6,17 @@
 
 #include <limits>
 
+#include "external_function.h"
+
+namespace {
+
+ExternalFunction<int WINAPI(UINT, DWORD, LPCSTR, int, LPWSTR, int)> multiByteToWideChar{
+    "kernel32.dll", "MultiByteToWideChar"};
+ExternalFunction<int WINAPI(UINT, DWORD, LPCWSTR, int, LPSTR, int, LPCSTR, LPBOOL)>
+    wideCharToMultiByte{"kernel32.dll", "WideCharToMultiByte"};
+
+}  // namespace
+
 namespace codepage {
 
 std::u16string toUtf16(std::string_view bytes, unsigned codePage) {
@@ -13,9 +24,9 @@ std::u16string toUtf16(std::string_view bytes, unsigned codePage) {
         return {};
     }
     const int inLength = static_cast<int>(bytes.size());
-    const int outLength = MultiByteToWideChar(codePage, 0, bytes.data(), inLength, nullptr, 0);
+    const int outLength = multiByteToWideChar(codePage, 0, bytes.data(), inLength, nullptr, 0);
     std::u16string wide(static_cast<std::size_t>(outLength), u'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), inLength,
+    multiByteToWideChar(codePage, 0, bytes.data(), inLength,
                         reinterpret_cast<wchar_t*>(wide.data()), outLength);
     return wide;
 }
@@ -27,9 +38,9 @@ std::string fromUtf16(std::u16string_view text, unsigned codePage) {
     const auto* in = reinterpret_cast<const wchar_t*>(text.data());
     const int inLength = static_cast<int>(text.size());
     const int outLength =
-        WideCharToMultiByte(codePage, 0, in, inLength, nullptr, 0, nullptr, nullptr);
+        wideCharToMultiByte(codePage, 0, in, inLength, nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(outLength), '\0');
-    WideCharToMultiByte(codePage, 0, in, inLength, bytes.data(), outLength, nullptr, nullptr);
+    wideCharToMultiByte(codePage, 0, in, inLength, bytes.data(), outLength, nullptr, nullptr);
     return bytes;
 }
 

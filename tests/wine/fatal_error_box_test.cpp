@@ -73,3 +73,19 @@ TEST(FatalErrorBoxTest, FailedAllocationNamesTheSizeWithoutNumber) {
               L"box:运行时出错!\r\n\r\n错误信息：分配 4026531840 字节内存失败!\r\n"
               L"|caption:fatal_error_probe|boxes:1|end");
 }
+
+TEST(FatalErrorBoxTest, MissingWindowTemplateEndsTheProgram) {
+    std::wstring report;
+    EXPECT_EQ(runProbe(L"template", report), 0xFFFFFFFFu);
+    EXPECT_EQ(report,
+              L"box:运行时出错!\r\n\r\n错误信息：载入窗口模板数据段出错!\r\n"
+              L"|caption:fatal_error_probe|boxes:1|end");
+}
+
+TEST(FatalErrorBoxTest, MissingExternalFunctionNamesLibraryAndFunction) {
+    std::wstring report;
+    EXPECT_EQ(runProbe(L"external", report), 0xFFFFFFFFu);
+    EXPECT_EQ(report,
+              L"box:运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“kernel32.dll”中的输出命令“"
+              L"NoSuchFunction”\r\n|caption:fatal_error_probe|boxes:1|end");
+}

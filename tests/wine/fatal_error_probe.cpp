@@ -1,13 +1,15 @@
 // Dies of a fatal error while a watcher answers the error box:
-//   fatal_error_probe REPORT index|allocation
+//   fatal_error_probe REPORT index|allocation|template|external
 // writes the box's text and caption and the end procedure's run to REPORT,
 // as UTF-16.
 #include <cstdio>
 #include <string>
 
+#include "app/main_window_template.h"
 #include "common/end_procedures.h"
 #include "common/table.h"
 #include "dialog_watcher.h"
+#include "win32/external_function.h"
 
 namespace {
 FILE* report = nullptr;
@@ -32,6 +34,14 @@ int wmain(int argc, wchar_t** argv) {
         // More than a 32-bit process can ever have in one block.
         volatile std::size_t size = 0xF0000000u;
         return *new char[size];
+    }
+    if (std::wstring(argv[2]) == L"external") {
+        ExternalFunction<int WINAPI()> missing{"kernel32.dll", "NoSuchFunction"};
+        return missing();
+    }
+    if (std::wstring(argv[2]) == L"template") {
+        // This program carries no template data.
+        return loadWindowTemplate(L"MAIN_WINDOW_TEMPLATE").width;
     }
     Table<int> table{1, 2, 3};
     return table[0];

@@ -1,0 +1,43 @@
+#pragma once
+// The system web-browser control embedded in place in one host window, with
+// its whole COM life: embedded on creation, torn down on destruction.
+
+#include <exdisp.h>
+#include <ole2.h>
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "com_ref.h"
+
+class BrowserSite;
+
+class BrowserControl {
+  public:
+    // Embeds a browser that fills `host`; nullptr when the system has none.
+    // `onNavigated` runs whenever the browser arrives at a new address.
+    static std::unique_ptr<BrowserControl> embed(HWND host, std::function<void()> onNavigated);
+    ~BrowserControl();
+    BrowserControl(const BrowserControl&) = delete;
+    BrowserControl& operator=(const BrowserControl&) = delete;
+
+    void navigate(const std::wstring& address);
+    // The address of the top-level page; empty when the browser knows none.
+    std::wstring location() const;
+    void fit(const RECT& area);
+    // Gives the keyboard focus to the page.
+    void focus();
+
+  private:
+    explicit BrowserControl(HWND host);
+    bool activate(std::function<void()> onNavigated);
+
+    HWND host_;
+    BrowserSite* site_ = nullptr;
+    ComRef<IOleObject> object_;
+    ComRef<IWebBrowser2> browser_;
+    ComRef<IConnectionPoint> events_;
+    DWORD eventsCookie_ = 0;
+};

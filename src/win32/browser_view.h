@@ -1,0 +1,21 @@
+#pragma once
+// The web-browser view: a child window that shows the page at its address.
+// Its window text is always its current address, so that accessibility and
+// automation tools read the address like any control's text.
+
+#include <windows.h>
+
+#include "common/value_types.h"
+
+// Registers the window class once; creates a view as a child of `parent`.
+// A disabled view lets no mouse, keyboard or focus reach the page.
+HWND createBrowserView(HWND parent, int controlId, int left, int top, int width, int height,
+                       bool enabled, bool tabStop);
+
+// Writing the address navigates. An address without a scheme ("host/path")
+// is taken as a web address; the empty address is a blank page.
+void setBrowserAddress(HWND view, const Text& address);
+
+// The current address: the one last written, until the browser arrives
+// somewhere and reports its own.
+Text browserAddress(HWND view);

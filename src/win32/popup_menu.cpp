@@ -1,0 +1,16 @@
+#include "popup_menu.h"
+
+#include "wide_text.h"
+
+HMENU createPopupMenu(const std::vector<Text>& entries, int firstId) {
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(firstId) + i,
+                    toWide(entries[i]).c_str());
+    }
+    return menu;
+}
+
+void destroyPopupMenu(HMENU menu) {
+    DestroyMenu(menu);
+}

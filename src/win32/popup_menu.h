@@ -1,0 +1,13 @@
+#pragma once
+// Popup menus: a list of entries shown at the mouse cursor.
+
+#include <windows.h>
+
+#include <vector>
+
+#include "common/value_types.h"
+
+// A popup menu whose entries, in order, carry the command ids firstId,
+// firstId + 1, ...; destroy it with destroyPopupMenu.
+HMENU createPopupMenu(const std::vector<Text>& entries, int firstId);
+void destroyPopupMenu(HMENU menu);

@@ -1,0 +1,18 @@
+#pragma once
+// Preparing the process for the program: OLE on the GUI thread and the
+// program's folder as the current directory.
+
+// OLE for the calling thread for as long as the object lives.
+class OleSession {
+  public:
+    OleSession();
+    ~OleSession();
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+
+  private:
+    bool initialised_;
+};
+
+// Makes the folder that holds the program file the current directory.
+void enterProgramFolder();

@@ -1,0 +1,143 @@
+// The roll-up menu's window class: creation, the message switch and the
+// caption query.
+#include <windowsx.h>
+
+#include <memory>
+
+#include "rollup_menu_control.h"
+#include "simsun_font.h"
+#include "wide_text.h"
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"NuvriRollupMenu";
+
+// The control keeps its object in its window extra bytes, leaving
+// GWLP_USERDATA to whoever uses the control.
+constexpr int kObjectSlot = 0;
+
+RollupMenu* menuOf(HWND window) {
+    return reinterpret_cast<RollupMenu*>(GetWindowLongPtrW(window, kObjectSlot));
+}
+
+LRESULT CALLBACK rollupMenuProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        // The window takes the object over from createRollupMenu's owner.
+        auto* owner = static_cast<std::unique_ptr<RollupMenu>*>(
+            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        owner->get()->attach(window);
+        SetWindowLongPtrW(window, kObjectSlot, reinterpret_cast<LONG_PTR>(owner->release()));
+    }
+    RollupMenu* menu = menuOf(window);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, kObjectSlot, 0);
+        delete menu;
+        menu = nullptr;
+    }
+    return menu ? menu->handle(message, wParam, lParam)
+                : DefWindowProcW(window, message, wParam, lParam);
+}
+
+void registerClass() {
+    static const bool registered = [] {
+        WNDCLASSW windowClass = {};
+        windowClass.lpfnWndProc = rollupMenuProc;
+        windowClass.cbWndExtra = sizeof(RollupMenu*);
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = kClassName;
+        return RegisterClassW(&windowClass) != 0;
+    }();
+    static_cast<void>(registered);
+}
+
+bool isRollupMenu(HWND window) {
+    wchar_t name[64] = {};
+    return window && GetClassNameW(window, name, 64) && lstrcmpW(name, kClassName) == 0;
+}
+
+POINT pointOf(LPARAM lParam) {
+    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
+}  // namespace
+
+RollupMenu::RollupMenu(std::vector<RollupGroup> groups)
+    : groups_(std::move(groups)), font_(createSimSunFont()) {
+    if (!groups_.empty()) {
+        focus_ = {RollupPart::kHeader, 0};
+    }
+}
+
+LRESULT RollupMenu::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            onPaint();
+            return 0;
+        case WM_ERASEBKGND:
+            return TRUE;
+        case WM_SIZE:
+            onSize();
+            return 0;
+        case WM_LBUTTONDOWN:
+            onLeftButtonDown(pointOf(lParam));
+            return 0;
+        case WM_LBUTTONUP:
+            onLeftButtonUp(pointOf(lParam));
+            return 0;
+        case WM_MOUSEMOVE:
+            onMouseMove(pointOf(lParam));
+            return 0;
+        case WM_MOUSELEAVE:
+            onMouseLeave();
+            return 0;
+        case WM_MOUSEWHEEL:
+            onMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+            return 0;
+        case WM_CAPTURECHANGED:
+            onCaptureChanged();
+            return 0;
+        case WM_KEYDOWN:
+            onKeyDown(wParam);
+            return 0;
+        case WM_GETDLGCODE:
+            return onGetDlgCode(reinterpret_cast<const MSG*>(lParam));
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            redraw();
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font_.get());
+        default:
+            return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+Text RollupMenu::caption(int entry, int group) const {
+    if (group < 0 || group >= groupCount()) {
+        return {};
+    }
+    const std::vector<Text>& entries = groups_[group].entries;
+    if (entry < 0 || entry >= static_cast<int>(entries.size())) {
+        return {};
+    }
+    return entries[entry];
+}
+
+HWND createRollupMenu(HWND parent, int controlId, int left, int top, int width, int height,
+                      bool tabStop, std::vector<RollupGroup> groups) {
+    registerClass();
+    auto menu = std::make_unique<RollupMenu>(std::move(groups));
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (tabStop ? WS_TABSTOP : 0);
+    return CreateWindowExW(0, kClassName, L"", style, left, top, width, height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                           GetModuleHandleW(nullptr), &menu);
+}
+
+Text rollupMenuCaption(HWND menu, int entry, int group) {
+    if (!isRollupMenu(menu)) {
+        return {};
+    }
+    const RollupMenu* control = menuOf(menu);
+    return control ? control->caption(entry, group) : Text{};
+}

@@ -1,0 +1,79 @@
+#include "standard_controls.h"
+
+#include <commctrl.h>
+
+#include "control_font.h"
+#include "wide_text.h"
+
+namespace {
+
+// A combo box is created as tall as its open list; the closed field's height
+// follows from the font.
+constexpr int kDropDownHeight = 240;
+
+HWND createChild(const wchar_t* className, const ChildPlace& place, DWORD style,
+                 const Text& text = {}, int height = 0) {
+    style |= WS_CHILD | WS_VISIBLE;
+    if (place.tabStop) {
+        style |= WS_TABSTOP;
+    }
+    if (!place.enabled) {
+        style |= WS_DISABLED;
+    }
+    HWND control = CreateWindowExW(0, className, toWide(text).c_str(), style, place.left, place.top,
+                                   place.width, height ? height : place.height, place.parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.controlId)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont()), FALSE);
+    return control;
+}
+
+}  // namespace
+
+HWND createListView(const ChildPlace& place, const std::vector<ListColumn>& columns) {
+    HWND list =
+        createChild(WC_LISTVIEWW, place, LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL, {});
+    SetWindowLongPtrW(list, GWL_EXSTYLE, GetWindowLongPtrW(list, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
+    SetWindowPos(list, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        std::wstring caption = toWide(columns[i].caption);
+        LVCOLUMNW column = {};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = caption.data();
+        column.cx = columns[i].width;
+        SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+    }
+    return list;
+}
+
+HWND createComboBox(const ChildPlace& place, const std::vector<Text>& items, const Text& text) {
+    const DWORD kind = text.empty() ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
+    HWND combo =
+        createChild(WC_COMBOBOXW, place, kind | WS_VSCROLL, text, place.height + kDropDownHeight);
+    for (const Text& item : items) {
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(item).c_str()));
+    }
+    if (!text.empty()) {
+        SetWindowTextW(combo, toWide(text).c_str());
+    }
+    return combo;
+}
+
+HWND createPushButton(const ChildPlace& place, const Text& caption) {
+    return createChild(WC_BUTTONW, place, BS_PUSHBUTTON, caption);
+}
+
+HWND createSpinControl(const ChildPlace& place) {
+    HWND spin = createChild(UPDOWN_CLASSW, place, UDS_ARROWKEYS);
+    // Some versions of the control narrow themselves to a default width when
+    // created; the template's size holds.
+    SetWindowPos(spin, nullptr, 0, 0, place.width, place.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return spin;
+}
+
+HWND createLabel(const ChildPlace& place, const Text& text) {
+    return createChild(WC_STATICW, place, SS_LEFT | SS_NOPREFIX, text);
+}

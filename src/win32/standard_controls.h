@@ -1,0 +1,38 @@
+#pragma once
+// The system's own controls, created with the program's texts and font.
+// Every create function makes a visible child window with the given control
+// id and geometry relative to `parent`; tabStop and enabled set its input.
+
+#include <windows.h>
+
+#include <vector>
+
+#include "common/value_types.h"
+
+struct ChildPlace {
+    HWND parent;
+    int controlId;
+    int left;
+    int top;
+    int width;
+    int height;
+    bool tabStop;
+    bool enabled;
+};
+
+struct ListColumn {
+    Text caption;
+    int width;
+};
+
+// A report-style list view with the given columns, whole rows selected.
+HWND createListView(const ChildPlace& place, const std::vector<ListColumn>& columns);
+
+// A drop-down list of `items`; with an edit text the field shows that text
+// until an item is chosen. `height` is the closed field's height.
+HWND createComboBox(const ChildPlace& place, const std::vector<Text>& items, const Text& text);
+
+HWND createPushButton(const ChildPlace& place, const Text& caption);
+HWND createSpinControl(const ChildPlace& place);
+// Multi-line static text; CR LF breaks lines.
+HWND createLabel(const ChildPlace& place, const Text& text);

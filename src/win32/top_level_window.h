@@ -1,0 +1,31 @@
+#pragma once
+// The program's top-level window: a frame whose events go to an owner object,
+// and the message loop that runs it with Tab navigation between controls.
+
+#include <windows.h>
+
+#include "common/value_types.h"
+
+// What the owner of a top-level window answers. Handlers run on the GUI
+// thread inside the window procedure; none may throw.
+class WindowEvents {
+  public:
+    virtual ~WindowEvents() = default;
+    // The window exists but is not shown yet: create the controls here.
+    virtual void onCreate(HWND window) = 0;
+    // WM_COMMAND from a control or a menu; true when handled.
+    virtual bool onCommand(int id, int code, HWND control) = 0;
+    // WM_NOTIFY; true when handled, with the message's result in `result`.
+    virtual bool onNotify(const NMHDR& header, LRESULT& result) = 0;
+    // The window is being destroyed; the message loop ends after it.
+    virtual void onDestroy() = 0;
+};
+
+// Creates a resizable frame with title bar, system menu, minimise and maximise
+// buttons, `width` x `height` pixels centred on the primary screen, lets
+// `events` create its content, then shows it. Null when it cannot be created.
+HWND createTopLevelWindow(const Text& title, int width, int height, WindowEvents& events);
+
+// Pumps messages until a quit message arrives; Tab and the arrow keys move
+// between the controls of `window`. Returns the quit message's code.
+int runMessageLoop(HWND window);

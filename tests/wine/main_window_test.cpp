@@ -1,0 +1,293 @@
+// The main window as its template describes it, checked against the table
+// of the window's controls written out here independently.
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/main_window_template.h"
+#include "screenshot.h"
+#include "win32/process_setup.h"
+#include "win32/rollup_menu.h"
+#include "win32/wide_text.h"
+
+namespace {
+
+struct Expected {
+    const char* name;
+    const wchar_t* className;
+    const char* parent;  // null: the window itself
+    RECT place;          // left, top, width, height
+    const wchar_t* text;
+    bool tabStop;
+    bool disabled;
+};
+
+const Expected kControls[] = {
+    {"分组框1",
+     L"NuvriGroupBox",
+     nullptr,
+     {9, 5, 310, 251},
+     L"资源区点击标题即可播放",
+     false,
+     false},
+    {"超级列表框1", L"SysListView32", "分组框1", {3, 15, 304, 236}, L"", true, false},
+    {"组合框2", L"ComboBox", "分组框1", {14, 531, 297, 20}, L"", true, false},
+    {"组合框1", L"ComboBox", "分组框1", {46, 536, 296, 20}, L"", false, false},
+    {"按钮1", L"Button", "分组框1", {230, 486, 88, 24}, L"跳转", true, false},
+    {"调节器1", L"msctls_updown32", "分组框1", {102, 550, 48, 24}, L"", false, false},
+    {"标签1", L"Static", "分组框1", {54, 555, 56, 16}, L"资源分类", false, false},
+    {"标签2", L"Static", "分组框1", {163, 554, 56, 16}, L"?/?", false, false},
+    {"标签3",
+     L"Static",
+     nullptr,
+     {16, 256, 288, 112},
+     L"\r\n\r\n\r\n温馨提示：点击视频播放丶请等待缓冲丶\r\n\r\n如果视频加载失败丶 "
+     L"请更换视频观看\r\n\r\n"
+     L"软件使用人数较多丶缓冲速度取决于自己网速",
+     false,
+     false},
+    {"分组框2",
+     L"NuvriGroupBox",
+     nullptr,
+     {323, 13, 464, 363},
+     L"播放区域      温馨提示请勿相信视频中的广告以免被骗跟作者无关",
+     false,
+     false},
+    {"超文本浏览框1",
+     L"NuvriBrowserView",
+     "分组框2",
+     {3, 17, 458, 346},
+     L"http://127.0.0.1:8460/Nuvri公告.txt",
+     true,
+     false},
+    {"分组框3", L"NuvriGroupBox", nullptr, {8, 376, 776, 168}, L"", false, false},
+    {"组合框3", L"ComboBox", "分组框3", {8, 8, 120, 20}, L"点我选择下载地址", true, false},
+    {"超级列表框2", L"SysListView32", "分组框3", {8, 38, 760, 128}, L"", true, false},
+    {"透明标签2",
+     L"NuvriTransparentLabel",
+     "分组框3",
+     {158, 9, 66, 24},
+     L"友情链接：",
+     false,
+     false},
+    {"透明标签1",
+     L"NuvriTransparentLabel",
+     "分组框3",
+     {224, 11, 66, 24},
+     L"Nuvri论坛",
+     false,
+     false},
+    {"透明标签3",
+     L"NuvriTransparentLabel",
+     "分组框3",
+     {288, 13, 66, 24},
+     L"Nuvri官网",
+     false,
+     false},
+    {"透明标签4",
+     L"NuvriTransparentLabel",
+     "分组框3",
+     {352, 14, 88, 24},
+     L"更多等待添加",
+     false,
+     false},
+    {"超文本浏览框2",
+     L"NuvriBrowserView",
+     nullptr,
+     {8, 552, 936, 32},
+     L"http://127.0.0.1:8460/000.txt",
+     true,
+     true},
+    {"超文本浏览框3",
+     L"NuvriBrowserView",
+     nullptr,
+     {8, 592, 936, 64},
+     L"http://127.0.0.1:8460/111.txt",
+     true,
+     true},
+    {"卷帘式菜单1", L"NuvriRollupMenu", nullptr, {790, 20, 152, 524}, L"", true, false},
+};
+
+std::wstring textOf(HWND window) {
+    wchar_t buffer[512] = {};
+    GetWindowTextW(window, buffer, 512);
+    return buffer;
+}
+
+std::wstring classOf(HWND window) {
+    wchar_t buffer[64] = {};
+    GetClassNameW(window, buffer, 64);
+    return buffer;
+}
+
+RECT placeIn(HWND control, HWND parent) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+std::vector<std::wstring> comboItems(HWND combo) {
+    std::vector<std::wstring> items;
+    const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t buffer[256] = {};
+        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buffer));
+        items.push_back(buffer);
+    }
+    return items;
+}
+
+std::vector<std::pair<std::wstring, int>> listColumns(HWND list) {
+    std::vector<std::pair<std::wstring, int>> columns;
+    for (int i = 0;; ++i) {
+        wchar_t buffer[256] = {};
+        LVCOLUMNW column = {};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = buffer;
+        column.cchTextMax = 256;
+        if (!SendMessageW(list, LVM_GETCOLUMNW, i, reinterpret_cast<LPARAM>(&column))) {
+            return columns;
+        }
+        columns.emplace_back(buffer, column.cx);
+    }
+}
+
+class MainWindowTest : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        ole = new OleSession;
+        window = new MainWindow(mainWindowTemplate());
+        ASSERT_TRUE(window->create());
+    }
+    static void TearDownTestSuite() {
+        DestroyWindow(window->handle());
+        delete window;
+        delete ole;
+    }
+    static HWND control(const char* name) { return window->control(name); }
+
+    static inline OleSession* ole = nullptr;
+    static inline MainWindow* window = nullptr;
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, WindowIsCentredWithItsTitle) {
+    RECT rect;
+    GetWindowRect(window->handle(), &rect);
+    EXPECT_EQ(rect.right - rect.left, 960);
+    EXPECT_EQ(rect.bottom - rect.top, 706);
+    EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - 960) / 2);
+    EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - 706) / 2);
+    EXPECT_EQ(textOf(window->handle()), L"Nuvri福利视频播放器");
+}
+
+TEST_F(MainWindowTest, EveryControlHasItsClassParentPlaceTextAndInput) {
+    for (const Expected& expected : kControls) {
+        SCOPED_TRACE(expected.name);
+        HWND made = control(expected.name);
+        ASSERT_NE(made, nullptr);
+        HWND parent = expected.parent ? control(expected.parent) : window->handle();
+        EXPECT_EQ(GetParent(made), parent);
+        EXPECT_EQ(classOf(made), expected.className);
+        const RECT place = placeIn(made, parent);
+        EXPECT_EQ(place.left, expected.place.left);
+        EXPECT_EQ(place.top, expected.place.top);
+        EXPECT_EQ(place.right, expected.place.right);
+        if (classOf(made) != L"ComboBox") {  // a closed combo box is as tall as its font needs
+            EXPECT_EQ(place.bottom, expected.place.bottom);
+        }
+        EXPECT_EQ(textOf(made), expected.text);
+        const LONG style = GetWindowLongW(made, GWL_STYLE);
+        EXPECT_EQ((style & WS_TABSTOP) != 0, expected.tabStop);
+        EXPECT_EQ((style & WS_DISABLED) != 0, expected.disabled);
+        EXPECT_TRUE(style & WS_VISIBLE);
+    }
+}
+
+TEST_F(MainWindowTest, ListsComboBoxesAndMenusHoldTheirItems) {
+    using Columns = std::vector<std::pair<std::wstring, int>>;
+    EXPECT_EQ(listColumns(control("超级列表框1")),
+              (Columns{{L"序号", 400}, {L"标题", 1}, {L"地址", 1}}));
+    EXPECT_EQ(listColumns(control("超级列表框2")),
+              (Columns{{L"索引", 50},
+                       {L"标题", 200},
+                       {L"网址     温馨提示选择标题点击鼠标右键即可下载", 500}}));
+
+    const auto routes = comboItems(control("组合框2"));
+    ASSERT_EQ(routes.size(), 13u);
+    EXPECT_EQ(routes[2], L"线路2每个线路（1000部）不同视频");
+    EXPECT_EQ(routes[11], L"线路11每个线路（1000部）不同视频");
+    EXPECT_EQ(routes[12], L"");
+    const auto categories = comboItems(control("组合框1"));
+    ASSERT_EQ(categories.size(), 6u);
+    EXPECT_EQ(categories[0], L"首页");
+    EXPECT_EQ(categories[5], L"最新电影");
+    EXPECT_EQ(comboItems(control("组合框3")),
+              (std::vector<std::wstring>{L"视频下载", L"套图下载"}));
+    for (const char* combo : {"组合框1", "组合框2", "组合框3"}) {
+        EXPECT_EQ(SendMessageW(control(combo), CB_GETCURSEL, 0, 0), CB_ERR) << combo;
+    }
+
+    HMENU menu = window->popupMenu("菜单");
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(GetMenuItemCount(menu), 3);
+    const wchar_t* entries[] = {L"打开下载网址", L"复制地址+名称", L"清空"};
+    for (int i = 0; i < 3; ++i) {
+        wchar_t buffer[64] = {};
+        GetMenuStringW(menu, i, buffer, 64, MF_BYPOSITION);
+        EXPECT_EQ(std::wstring(buffer), entries[i]);
+    }
+}
+
+TEST_F(MainWindowTest, CategoryMenuHoldsSevenGroupsOfThirtyEightEntries) {
+    HWND menu = control("卷帘式菜单1");
+    const int sizes[] = {20, 10, 2, 2, 1, 2, 1};
+    int entries = 0;
+    for (int group = 0; group < 7; ++group) {
+        for (int entry = 0; entry < sizes[group]; ++entry) {
+            entries +=
+                group == 0 && entry == 19 ? 1 : !rollupMenuCaption(menu, entry, group).empty();
+        }
+        EXPECT_EQ(rollupMenuCaption(menu, sizes[group], group), "") << group;
+    }
+    EXPECT_EQ(entries, 38);
+    EXPECT_EQ(rollupMenuCaption(menu, 0, 0), "东方卫视");
+    EXPECT_EQ(rollupMenuCaption(menu, 18, 0), "CCTV-12 社会与法");
+    EXPECT_EQ(rollupMenuCaption(menu, 1, 3), "线路2超多影片");
+    EXPECT_EQ(rollupMenuCaption(menu, 1, 5), "获取视频下载地址");
+}
+
+TEST_F(MainWindowTest, ParkedControlsLieOutsideTheirGroupBox) {
+    RECT box;
+    GetClientRect(control("分组框1"), &box);
+    for (const char* parked : {"组合框2", "组合框1", "按钮1", "调节器1", "标签1", "标签2"}) {
+        EXPECT_GT(placeIn(control(parked), control("分组框1")).top, box.bottom) << parked;
+    }
+}
+
+TEST_F(MainWindowTest, TabVisitsTheTabStopsInTemplateOrder) {
+    const char* order[] = {"超级列表框1", "组合框2",     "按钮1",       "超文本浏览框1",
+                           "组合框3",     "超级列表框2", "卷帘式菜单1", "超级列表框1"};
+    SetForegroundWindow(window->handle());
+    SetFocus(control(order[0]));
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        MSG tab = {GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        IsDialogMessageW(window->handle(), &tab);
+        HWND focus = GetFocus();
+        HWND expected = control(order[i]);
+        EXPECT_TRUE(focus == expected || IsChild(expected, focus))
+            << "after " << i << " tabs, expected " << order[i];
+    }
+}
+
+TEST_F(MainWindowTest, ScreenshotShowsChineseCaptions) {
+    RedrawWindow(window->handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_TRUE(saveScreenshot(window->handle(), L"main_window"));
+}
