@@ -2,9 +2,9 @@
 // The system web-browser control embedded in place in one host window, with
 // its whole COM life: embedded on creation, torn down on destruction.
 
+#include <windows.h>
 #include <exdisp.h>
 #include <ole2.h>
-#include <windows.h>
 
 #include <functional>
 #include <memory>

@@ -3,8 +3,8 @@
 // the control talks back to. It places the control in its host window and
 // hears the control's navigation events.
 
-#include <ole2.h>
 #include <windows.h>
+#include <ole2.h>
 
 #include <functional>
 

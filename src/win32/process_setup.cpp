@@ -1,7 +1,7 @@
 #include "process_setup.h"
 
-#include <ole2.h>
 #include <windows.h>
+#include <ole2.h>
 
 #include <string>
 

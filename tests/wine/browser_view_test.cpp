@@ -1,6 +1,6 @@
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <ole2.h>
-#include <windows.h>
 
 #include <map>
 #include <string>

@@ -1,8 +1,8 @@
 // The main window as its template describes it, checked against the table
 // of the window's controls written out here independently.
+#include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <string>
 #include <vector>
