@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "common/hosts.h"
@@ -113,11 +115,64 @@ void MainWindow::onCreate(HWND window) {
     }
 }
 
-bool MainWindow::onCommand(int, int, HWND) {
-    return false;
+const ControlTemplate* MainWindow::controlOf(int id) const {
+    const int index = id - kFirstControlId;
+    if (index < 0 || index >= static_cast<int>(layout_.controls.size())) {
+        return nullptr;
+    }
+    return &layout_.controls[static_cast<std::size_t>(index)];
 }
 
-bool MainWindow::onNotify(const NMHDR&, LRESULT&) {
+void MainWindow::raise(const Text& source, ControlEvent event, std::int32_t first,
+                       std::int32_t second) {
+    for (const EventBinding& binding : events_) {
+        if (binding.source == source && binding.event == event && binding.handler) {
+            binding.handler(first, second);
+            return;
+        }
+    }
+}
+
+bool MainWindow::onCommand(int id, int code, HWND) {
+    const int menuIndex = (id - kFirstMenuItemId) / 100;
+    if (id >= kFirstMenuItemId && menuIndex < static_cast<int>(layout_.menus.size())) {
+        raise(layout_.menus[static_cast<std::size_t>(menuIndex)].name,
+              ControlEvent::MenuEntryChosen, (id - kFirstMenuItemId) % 100 + 1);
+        return true;
+    }
+    const ControlTemplate* source = controlOf(id);
+    if (!source) {
+        return false;
+    }
+    if (source->kind == ControlKind::ComboBox && code == CBN_SELCHANGE) {
+        raise(source->name, ControlEvent::ItemSelected);
+    } else if (source->kind == ControlKind::Button && code == BN_CLICKED) {
+        raise(source->name, ControlEvent::Clicked);
+    } else if (source->kind == ControlKind::TransparentLabel && code == kLabelPressed) {
+        raise(source->name, ControlEvent::LeftButtonPressed);
+    }
+    return true;
+}
+
+bool MainWindow::onNotify(const NMHDR& header, LRESULT& result) {
+    const ControlTemplate* source = controlOf(static_cast<int>(header.idFrom));
+    if (!source) {
+        return false;
+    }
+    result = 0;
+    if (source->kind == ControlKind::RollupMenu && header.code == kRollupEntryClicked) {
+        const auto& clicked = reinterpret_cast<const RollupEntryClicked&>(header);
+        raise(source->name, ControlEvent::EntryClicked, clicked.group, clicked.entry);
+        return true;
+    }
+    if (source->kind == ControlKind::ListView && header.code == NM_DBLCLK) {
+        raise(source->name, ControlEvent::DoubleClick);
+        return true;
+    }
+    if (source->kind == ControlKind::ListView && header.code == NM_RCLICK) {
+        raise(source->name, ControlEvent::RightClick);
+        return true;
+    }
     return false;
 }
 

@@ -7,12 +7,14 @@
 #include <string_view>
 #include <vector>
 
+#include "control_events.h"
 #include "win32/top_level_window.h"
 #include "window_template.h"
 
 class MainWindow final : public WindowEvents {
   public:
-    explicit MainWindow(const WindowTemplate& layout) : layout_(layout) {}
+    MainWindow(const WindowTemplate& layout, EventTable events)
+        : layout_(layout), events_(std::move(events)) {}
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -32,9 +34,15 @@ class MainWindow final : public WindowEvents {
     void onDestroy() override;
 
     HWND createControl(const ControlTemplate& control, int id);
+    // Runs the handler bound to `event` of `source`, if any.
+    void raise(const Text& source, ControlEvent event, std::int32_t first = 0,
+               std::int32_t second = 0);
+    // The template entry of the control with that id; null for other ids.
+    const ControlTemplate* controlOf(int id) const;
     HWND parentOf(const ControlTemplate& control) const;
 
     const WindowTemplate& layout_;
+    EventTable events_;
     HWND window_ = nullptr;
     std::vector<HWND> controls_;  // parallel to the template's controls
     std::vector<HMENU> menus_;    // parallel to the template's menus

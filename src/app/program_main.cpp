@@ -13,7 +13,7 @@ int programMain() {
     {
         OleSession ole;
         enterProgramFolder();
-        MainWindow window(mainWindowTemplate());
+        MainWindow window(mainWindowTemplate(), EventTable{});
         if (window.create()) {
             runMessageLoop(window.handle());
         }

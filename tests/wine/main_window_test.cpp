@@ -12,6 +12,7 @@
 #include "screenshot.h"
 #include "win32/process_setup.h"
 #include "win32/rollup_menu.h"
+#include "win32/transparent_label.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -157,11 +158,38 @@ std::vector<std::pair<std::wstring, int>> listColumns(HWND list) {
     }
 }
 
+struct RaisedEvent {
+    std::string source;
+    ControlEvent event;
+    std::int32_t first;
+    std::int32_t second;
+    bool operator==(const RaisedEvent&) const = default;
+};
+
+std::vector<RaisedEvent> raised;
+
+// Every event of the window's event list, bound to a recorder.
+EventTable recordingTable() {
+    const std::pair<const char*, ControlEvent> events[] = {
+        {"卷帘式菜单1", ControlEvent::EntryClicked},    {"组合框2", ControlEvent::ItemSelected},
+        {"组合框3", ControlEvent::ItemSelected},        {"超级列表框1", ControlEvent::DoubleClick},
+        {"超级列表框2", ControlEvent::RightClick},      {"菜单", ControlEvent::MenuEntryChosen},
+        {"透明标签1", ControlEvent::LeftButtonPressed}, {"按钮1", ControlEvent::Clicked},
+    };
+    EventTable table;
+    for (const auto& [source, event] : events) {
+        table.push_back({source, event, [source, event](std::int32_t first, std::int32_t second) {
+                             raised.push_back({source, event, first, second});
+                         }});
+    }
+    return table;
+}
+
 class MainWindowTest : public testing::Test {
   protected:
     static void SetUpTestSuite() {
         ole = new OleSession;
-        window = new MainWindow(mainWindowTemplate());
+        window = new MainWindow(mainWindowTemplate(), recordingTable());
         ASSERT_TRUE(window->create());
     }
     static void TearDownTestSuite() {
@@ -290,4 +318,42 @@ TEST_F(MainWindowTest, ScreenshotShowsChineseCaptions) {
     RedrawWindow(window->handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     EXPECT_TRUE(saveScreenshot(window->handle(), L"main_window"));
+}
+
+TEST_F(MainWindowTest, ControlEventsReachTheirHandlers) {
+    raised.clear();
+    // The roll-up menu's own notification, as a click on an entry sends it.
+    HWND menu = control("卷帘式菜单1");
+    RollupEntryClicked clicked = {
+        {menu, static_cast<UINT_PTR>(GetDlgCtrlID(menu)), kRollupEntryClicked}, 1, 3};
+    SendMessageW(window->handle(), WM_NOTIFY, clicked.header.idFrom,
+                 reinterpret_cast<LPARAM>(&clicked));
+
+    // Real input to the controls inside the group boxes.
+    HWND routes = control("组合框2");
+    SendMessageW(routes, CB_SETCURSEL, 2, 0);
+    SendMessageW(GetParent(routes), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(routes), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(routes));
+    SendMessageW(control("按钮1"), BM_CLICK, 0, 0);
+    HWND list = control("超级列表框1");
+    SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(50, 50));
+    HWND downloads = control("超级列表框2");
+    // The list waits in a drag-detection loop after the button goes down, so
+    // the release must already be queued.
+    PostMessageW(downloads, WM_RBUTTONUP, 0, MAKELPARAM(300, 80));
+    SendMessageW(downloads, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(300, 80));
+    SendMessageW(control("透明标签1"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(control("透明标签3"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(window->handle(), WM_COMMAND, MAKEWPARAM(3001, 0), 0);  // the menu's 2nd entry
+
+    const std::vector<RaisedEvent> expected = {
+        {"卷帘式菜单1", ControlEvent::EntryClicked, 1, 3},
+        {"组合框2", ControlEvent::ItemSelected, 0, 0},
+        {"按钮1", ControlEvent::Clicked, 0, 0},
+        {"超级列表框1", ControlEvent::DoubleClick, 0, 0},
+        {"超级列表框2", ControlEvent::RightClick, 0, 0},
+        {"透明标签1", ControlEvent::LeftButtonPressed, 0, 0},
+        {"菜单", ControlEvent::MenuEntryChosen, 2, 0},
+    };
+    EXPECT_EQ(raised, expected);
 }

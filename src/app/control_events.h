@@ -1,0 +1,27 @@
+#pragma once
+// The events of the main window's controls and the table that binds them to
+// handlers. An event without a binding does nothing.
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "common/value_types.h"
+
+enum class ControlEvent {
+    EntryClicked,       // roll-up menu: (group index, entry index)
+    ItemSelected,       // combo box: an item was chosen
+    DoubleClick,        // list view
+    RightClick,         // list view: anywhere in the list
+    LeftButtonPressed,  // transparent label
+    Clicked,            // push button
+    MenuEntryChosen,    // popup menu: (1-based position, 0)
+};
+
+struct EventBinding {
+    Text source;  // the control's or the popup menu's template name
+    ControlEvent event;
+    std::function<void(std::int32_t, std::int32_t)> handler;
+};
+
+using EventTable = std::vector<EventBinding>;
