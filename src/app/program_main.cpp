@@ -3,6 +3,7 @@
 #include "common/end_procedures.h"
 #include "main_window.h"
 #include "main_window_template.h"
+#include "program_state.h"
 #include "win32/external_function.h"
 #include "win32/process_setup.h"
 #include "win32/top_level_window.h"
@@ -13,7 +14,10 @@ int programMain() {
     {
         OleSession ole;
         enterProgramFolder();
-        MainWindow window(mainWindowTemplate(), EventTable{});
+        const WindowTemplate& layout = mainWindowTemplate();
+        createProgramState();
+        registerEndProcedure(onProgramEnd);
+        MainWindow window(layout, EventTable{});
         if (window.create()) {
             runMessageLoop(window.handle());
         }

@@ -1,0 +1,25 @@
+#include <gtest/gtest.h>
+
+#include "app/program_state.h"
+
+TEST(ProgramStateTest, LivesFromStartUpToTheEndProcedure) {
+    EXPECT_EQ(programState(), nullptr);
+    onProgramEnd();  // the window closed before start-up finished: nothing to release
+
+    createProgramState();
+    ProgramState* state = programState();
+    ASSERT_NE(state, nullptr);
+    EXPECT_EQ(count(state->itemTitles), 0);
+    EXPECT_EQ(count(state->childPlacements), 0);
+    EXPECT_FALSE(state->lastRowText);
+    EXPECT_FALSE(state->downloadListText);
+
+    appendElement(state->itemTitles, Text("标题"));
+    appendElement(state->itemAddresses, Text("http://h/1.mp4"));
+    appendElement(state->childPlacements, ChildPlacement{});
+    state->lastRowText = "标题";
+    onProgramEnd();
+    EXPECT_EQ(programState(), nullptr);
+    onProgramEnd();
+    EXPECT_EQ(programState(), nullptr);
+}
