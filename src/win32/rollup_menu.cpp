@@ -7,48 +7,14 @@
 #include "rollup_menu_control.h"
 #include "simsun_font.h"
 #include "wide_text.h"
+#include "window_object.h"
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"NuvriRollupMenu";
 
-// The control keeps its object in its window extra bytes, leaving
-// GWLP_USERDATA to whoever uses the control.
-constexpr int kObjectSlot = 0;
-
 RollupMenu* menuOf(HWND window) {
-    return reinterpret_cast<RollupMenu*>(GetWindowLongPtrW(window, kObjectSlot));
-}
-
-LRESULT CALLBACK rollupMenuProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        // The window takes the object over from createRollupMenu's owner.
-        auto* owner = static_cast<std::unique_ptr<RollupMenu>*>(
-            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        owner->get()->attach(window);
-        SetWindowLongPtrW(window, kObjectSlot, reinterpret_cast<LONG_PTR>(owner->release()));
-    }
-    RollupMenu* menu = menuOf(window);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, kObjectSlot, 0);
-        delete menu;
-        menu = nullptr;
-    }
-    return menu ? menu->handle(message, wParam, lParam)
-                : DefWindowProcW(window, message, wParam, lParam);
-}
-
-void registerClass() {
-    static const bool registered = [] {
-        WNDCLASSW windowClass = {};
-        windowClass.lpfnWndProc = rollupMenuProc;
-        windowClass.cbWndExtra = sizeof(RollupMenu*);
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassW(&windowClass) != 0;
-    }();
-    static_cast<void>(registered);
+    return windowObject<RollupMenu>(window);
 }
 
 bool isRollupMenu(HWND window) {
@@ -126,7 +92,7 @@ Text RollupMenu::caption(int entry, int group) const {
 
 HWND createRollupMenu(HWND parent, int controlId, int left, int top, int width, int height,
                       bool tabStop, std::vector<RollupGroup> groups) {
-    registerClass();
+    registerWindowObjectClass<RollupMenu>(kClassName);
     auto menu = std::make_unique<RollupMenu>(std::move(groups));
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (tabStop ? WS_TABSTOP : 0);
     return CreateWindowExW(0, kClassName, L"", style, left, top, width, height, parent,

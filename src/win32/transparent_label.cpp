@@ -8,11 +8,11 @@
 #include "parent_background.h"
 #include "simsun_font.h"
 #include "wide_text.h"
+#include "window_object.h"
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"NuvriTransparentLabel";
-constexpr int kObjectSlot = 0;
 
 class TransparentLabel {
   public:
@@ -74,42 +74,11 @@ class TransparentLabel {
     GdiObject<HFONT> font_;
 };
 
-LRESULT CALLBACK transparentLabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        // The window takes the object over from createTransparentLabel's owner.
-        auto* owner = static_cast<std::unique_ptr<TransparentLabel>*>(
-            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        owner->get()->attach(window);
-        SetWindowLongPtrW(window, kObjectSlot, reinterpret_cast<LONG_PTR>(owner->release()));
-    }
-    auto* label = reinterpret_cast<TransparentLabel*>(GetWindowLongPtrW(window, kObjectSlot));
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, kObjectSlot, 0);
-        delete label;
-        label = nullptr;
-    }
-    return label ? label->handle(message, wParam, lParam)
-                 : DefWindowProcW(window, message, wParam, lParam);
-}
-
-void registerClass() {
-    static const bool registered = [] {
-        WNDCLASSW windowClass = {};
-        windowClass.lpfnWndProc = transparentLabelProc;
-        windowClass.cbWndExtra = sizeof(TransparentLabel*);
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassW(&windowClass) != 0;
-    }();
-    static_cast<void>(registered);
-}
-
 }  // namespace
 
 HWND createTransparentLabel(HWND parent, int controlId, int left, int top, int width, int height,
                             const Text& text, COLORREF color) {
-    registerClass();
+    registerWindowObjectClass<TransparentLabel>(kClassName);
     auto label = std::make_unique<TransparentLabel>(color);
     return CreateWindowExW(0, kClassName, toWide(text).c_str(), WS_CHILD | WS_VISIBLE, left, top,
                            width, height, parent,
