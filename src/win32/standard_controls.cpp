@@ -28,6 +28,26 @@ HWND createChild(const wchar_t* className, const ChildPlace& place, DWORD style,
     return control;
 }
 
+// The closed field is as tall as its selection line plus borders. The
+// selection line is sized so the field is `height` pixels; its read-back value
+// differs between versions of the control, so the result is measured and
+// corrected once.
+void fitClosedHeight(HWND combo, int height) {
+    auto closedHeight = [combo] {
+        RECT field;
+        GetWindowRect(combo, &field);
+        return static_cast<int>(field.bottom - field.top);
+    };
+    int line = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int step = 0; step < 2 && closedHeight() != height; ++step) {
+        line += height - closedHeight();
+        if (line < 1) {
+            return;
+        }
+        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), line);
+    }
+}
+
 }  // namespace
 
 HWND createListView(const ChildPlace& place, const std::vector<ListColumn>& columns) {
@@ -58,6 +78,7 @@ HWND createComboBox(const ChildPlace& place, const std::vector<Text>& items, con
     if (!text.empty()) {
         SetWindowTextW(combo, toWide(text).c_str());
     }
+    fitClosedHeight(combo, place.height);
     return combo;
 }
 

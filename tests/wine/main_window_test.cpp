@@ -227,9 +227,7 @@ TEST_F(MainWindowTest, EveryControlHasItsClassParentPlaceTextAndInput) {
         EXPECT_EQ(place.left, expected.place.left);
         EXPECT_EQ(place.top, expected.place.top);
         EXPECT_EQ(place.right, expected.place.right);
-        if (classOf(made) != L"ComboBox") {  // a closed combo box is as tall as its font needs
-            EXPECT_EQ(place.bottom, expected.place.bottom);
-        }
+        EXPECT_EQ(place.bottom, expected.place.bottom);
         EXPECT_EQ(textOf(made), expected.text);
         const LONG style = GetWindowLongW(made, GWL_STYLE);
         EXPECT_EQ((style & WS_TABSTOP) != 0, expected.tabStop);
