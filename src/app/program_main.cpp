@@ -1,9 +1,10 @@
 // The program's entry: prepares the process, shows the main window and runs
 // the message loop until the window is closed.
 #include "common/end_procedures.h"
+#include "common/program_state.h"
 #include "main_window.h"
 #include "main_window_template.h"
-#include "program_state.h"
+#include "program_events.h"
 #include "win32/external_function.h"
 #include "win32/process_setup.h"
 #include "win32/top_level_window.h"
@@ -17,7 +18,7 @@ int programMain() {
         const WindowTemplate& layout = mainWindowTemplate();
         createProgramState();
         registerEndProcedure(onProgramEnd);
-        MainWindow window(layout, EventTable{});
+        MainWindow window(layout, programEventTable());
         if (window.create()) {
             runMessageLoop(window.handle());
         }

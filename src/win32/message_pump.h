@@ -1,6 +1,5 @@
 #pragma once
-// Letting the window process what is waiting while a long operation runs.
+// The Windows message pump behind processPendingEvents. A quit message found
+// in the queue is put back for the main loop to see.
 
-// Dispatches every message already queued for this thread and returns when
-// the queue is empty. A quit message is put back for the main loop to see.
-void processPendingEvents();
+#include "common/pending_events.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/program_state.h"
+#include "common/program_state.h"
 
 TEST(ProgramStateTest, LivesFromStartUpToTheEndProcedure) {
     EXPECT_EQ(programState(), nullptr);

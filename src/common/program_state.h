@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "common/table.h"
-#include "common/value_types.h"
+#include "table.h"
+#include "value_types.h"
 
 // Where a child window sits in its parent, in proportion to the parent's
 // client area, for re-laying out the window when it is resized.

@@ -1,0 +1,67 @@
+#include "list_view.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "wide_text.h"
+
+void deleteAllRows(HWND list) {
+    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+}
+
+std::int32_t appendRow(HWND list) {
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = rowCount(list);
+    item.pszText = const_cast<wchar_t*>(L"");
+    return static_cast<std::int32_t>(
+        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+void setCellText(HWND list, std::int32_t row, std::int32_t column, const Text& text) {
+    std::wstring wide = toWide(text);
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.pszText = wide.data();
+    SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+}
+
+Text cellText(HWND list, std::int32_t row, std::int32_t column) {
+    if (row < 0 || row >= rowCount(list)) {
+        return {};
+    }
+    // The list answers with the length it copied; grow until the text fits.
+    std::wstring buffer(256, L'\0');
+    while (true) {
+        LVITEMW item = {};
+        item.iSubItem = column;
+        item.pszText = buffer.data();
+        item.cchTextMax = static_cast<int>(buffer.size());
+        const auto copied = static_cast<std::size_t>(
+            SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
+        if (copied + 1 < buffer.size()) {
+            buffer.resize(copied);
+            return fromWide(buffer);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+std::int32_t selectedRow(HWND list) {
+    return static_cast<std::int32_t>(
+        SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+std::int32_t rowCount(HWND list) {
+    return static_cast<std::int32_t>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+RowBatch::RowBatch(HWND list) : list_(list) {
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+}
+
+RowBatch::~RowBatch() {
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(list_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}

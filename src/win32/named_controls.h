@@ -1,0 +1,15 @@
+#pragma once
+// The program's windows and controls by their template names, so that every
+// handler reaches "超级列表框1" or "组合框2" the way the window's design names
+// them.
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "common/value_types.h"
+
+void nameControl(const Text& name, HWND window);
+// The window of that name; null when there is none (or it is gone).
+HWND namedControl(std::string_view name);
+void forgetNamedControls();

@@ -1,0 +1,20 @@
+#include "window_text.h"
+
+#include <string>
+
+#include "wide_text.h"
+
+void setWindowTitle(HWND window, const Text& title) {
+    SetWindowTextW(window, toWide(title).c_str());
+}
+
+Text windowTitle(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return fromWide(text);
+}
+
+std::int32_t selectedItem(HWND combo) {
+    return static_cast<std::int32_t>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+}

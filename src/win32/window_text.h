@@ -1,0 +1,13 @@
+#pragma once
+// Titles and texts of windows, with the program's texts.
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "common/value_types.h"
+
+void setWindowTitle(HWND window, const Text& title);
+Text windowTitle(HWND window);
+// The selected item of a combo box; -1 when none is.
+std::int32_t selectedItem(HWND combo);
