@@ -7,6 +7,7 @@
 #include "common/hosts.h"
 #include "win32/browser_view.h"
 #include "win32/group_box.h"
+#include "win32/named_controls.h"
 #include "win32/popup_menu.h"
 #include "win32/rollup_menu.h"
 #include "win32/standard_controls.h"
@@ -105,9 +106,11 @@ HWND MainWindow::createControl(const ControlTemplate& control, int id) {
 
 void MainWindow::onCreate(HWND window) {
     window_ = window;
+    nameControl(layout_.name, window);
     for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
         controls_.push_back(
             createControl(layout_.controls[i], kFirstControlId + static_cast<int>(i)));
+        nameControl(layout_.controls[i].name, controls_.back());
     }
     for (const MenuTemplate& menu : layout_.menus) {
         const int firstId = kFirstMenuItemId + 100 * static_cast<int>(menus_.size());
@@ -177,6 +180,7 @@ bool MainWindow::onNotify(const NMHDR& header, LRESULT& result) {
 }
 
 void MainWindow::onDestroy() {
+    forgetNamedControls();
     for (HMENU menu : menus_) {
         destroyPopupMenu(menu);
     }

@@ -1,0 +1,15 @@
+#include "program_events.h"
+
+#include "catalogue/route_selector.h"
+#include "playback/playback.h"
+
+EventTable programEventTable() {
+    return {
+        {"组合框2", ControlEvent::ItemSelected,
+         [](std::int32_t, std::int32_t) { onRouteSelected(); }},
+        {"超级列表框1", ControlEvent::DoubleClick,
+         [](std::int32_t, std::int32_t) { onCatalogueRowDoubleClicked(); }},
+        {"透明标签1", ControlEvent::LeftButtonPressed,
+         [](std::int32_t, std::int32_t) { onForumLinkPressed(); }},
+    };
+}

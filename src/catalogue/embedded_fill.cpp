@@ -1,0 +1,47 @@
+#include "embedded_fill.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "catalogue/extract_between_markers.h"
+#include "common/program_state.h"
+#include "win32/list_view.h"
+#include "win32/named_controls.h"
+
+namespace {
+
+// Counts fills begun; a fill whose number is no longer the latest was
+// overtaken by a fill started from the message processing of its extraction.
+std::uint32_t fillsBegun = 0;
+
+}  // namespace
+
+void fillFromEmbeddedPlaylist(std::string_view playlist, std::string_view titleTag,
+                              std::string_view addressTag) {
+    HWND list = namedControl("超级列表框1");
+    ProgramState* state = programState();
+    const std::uint32_t thisFill = ++fillsBegun;
+    // The list is drawn once, when the fill is done.
+    RowBatch batch(list);
+    deleteAllRows(list);
+
+    // Each fill extracts into lists of its own, so a fill started meanwhile
+    // cannot change what this one reads.
+    Table<Text> titles;
+    Table<Text> addresses;
+    extractBetweenMarkers(playlist, titleTag, "|", titles);
+    extractBetweenMarkers(playlist, addressTag, "|", addresses);
+    if (thisFill != fillsBegun || !state) {
+        return;
+    }
+    state->itemTitles = std::move(titles);
+    state->itemAddresses = std::move(addresses);
+
+    // A playlist with fewer addresses than titles fills only the complete rows.
+    const std::int32_t rows = std::min(count(state->itemTitles), count(state->itemAddresses));
+    for (state->fillRow = 1; state->fillRow <= rows; ++state->fillRow) {
+        state->lastRow = appendRow(list);
+        setCellText(list, state->lastRow, 0, state->itemTitles[state->fillRow]);
+        setCellText(list, state->lastRow, 1, state->itemAddresses[state->fillRow]);
+    }
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Filling the main list from a playlist compiled into the program.
+
+#include <string_view>
+
+// Empties "超级列表框1" and appends one row per item of `playlist`: the text
+// after each `titleTag` up to "|" in column 0, the text after each
+// `addressTag` up to "|" in column 1, paired in order of appearance. Rows stop
+// at the shorter of the two lists. While the playlist is cut apart the window
+// keeps processing messages; when another fill starts meanwhile, the later
+// one alone decides the list's rows.
+void fillFromEmbeddedPlaylist(std::string_view playlist, std::string_view titleTag,
+                              std::string_view addressTag);

@@ -1,0 +1,31 @@
+#include "route_selector.h"
+
+#include "catalogue/embedded_fill.h"
+#include "catalogue/embedded_playlists.h"
+#include "win32/named_controls.h"
+#include "win32/window_text.h"
+
+namespace {
+
+// Route items 0..11 in order; item 11 repeats route 2.
+constexpr EmbeddedPlaylist kRoutes[] = {
+    EmbeddedPlaylist::Collection, EmbeddedPlaylist::Route1,  EmbeddedPlaylist::Route2,
+    EmbeddedPlaylist::Route3,     EmbeddedPlaylist::Route4,  EmbeddedPlaylist::Route5,
+    EmbeddedPlaylist::Route6,     EmbeddedPlaylist::Route7,  EmbeddedPlaylist::Route8,
+    EmbeddedPlaylist::Route9,     EmbeddedPlaylist::Route10, EmbeddedPlaylist::Route2,
+};
+
+}  // namespace
+
+void onRouteSelected() {
+    const std::int32_t item = selectedItem(namedControl("组合框2"));
+    if (item < 0 || item >= static_cast<std::int32_t>(std::size(kRoutes))) {
+        return;
+    }
+    const EmbeddedPlaylist route = kRoutes[item];
+    if (route == EmbeddedPlaylist::Collection) {
+        fillFromEmbeddedPlaylist(embeddedPlaylist(route), "<Nuvri老司机>", "<车牌号>");
+    } else {
+        fillFromEmbeddedPlaylist(embeddedPlaylist(route), "<视频>", "<地址>");
+    }
+}

@@ -1,0 +1,151 @@
+// The route selector and playback in the real main window: each route fills
+// the main list from its playlist, a double click plays the selected row.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/main_window_template.h"
+#include "app/program_events.h"
+#include "catalogue/embedded_fill.h"
+#include "catalogue/embedded_playlists.h"
+#include "common/program_state.h"
+#include "playback/playback.h"
+#include "win32/browser_view.h"
+#include "win32/list_view.h"
+#include "win32/process_setup.h"
+#include "win32/window_text.h"
+
+namespace {
+
+// The text of field `tag` of record `record` (1-based) of a playlist, read
+// straight from its bytes.
+Text recordField(std::string_view playlist, int record, std::string_view tag) {
+    std::size_t start = 0;
+    for (int i = 1; i < record; ++i) {
+        start = playlist.find("\r\n", start) + 2;
+    }
+    const std::string_view line = playlist.substr(start, playlist.find("\r\n", start) - start);
+    const std::size_t field = line.find(tag) + tag.size();
+    return Text(line.substr(field, line.find('|', field) - field));
+}
+
+class PlaylistFillTest : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        ole = new OleSession;
+        createProgramState();
+        window = new MainWindow(mainWindowTemplate(), programEventTable());
+        ASSERT_TRUE(window->create());
+    }
+    static void TearDownTestSuite() {
+        DestroyWindow(window->handle());
+        delete window;
+        onProgramEnd();
+        delete ole;
+    }
+
+    static HWND list() { return window->control("超级列表框1"); }
+
+    // Chooses route item `item` as the user's selection would.
+    static void chooseRoute(int item) {
+        HWND routes = window->control("组合框2");
+        SendMessageW(routes, CB_SETCURSEL, item, 0);
+        SendMessageW(GetParent(routes), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(routes), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(routes));
+    }
+
+    static inline OleSession* ole = nullptr;
+    static inline MainWindow* window = nullptr;
+};
+
+}  // namespace
+
+TEST_F(PlaylistFillTest, EveryRouteFillsTheRowsOfItsPlaylist) {
+    const int rows[] = {1489, 799, 1226, 999, 999, 999, 998, 999, 999, 1000, 999, 1226};
+    for (int item = 0; item < 12; ++item) {
+        chooseRoute(item);
+        EXPECT_EQ(rowCount(list()), rows[item]) << "route item " << item;
+        EXPECT_EQ(count(programState()->itemTitles), rows[item]) << "route item " << item;
+    }
+    // The empty last item leaves the list as it was.
+    chooseRoute(12);
+    EXPECT_EQ(rowCount(list()), 1226);
+}
+
+TEST_F(PlaylistFillTest, RowsPairTitlesAndAddressesInOrderOfAppearance) {
+    chooseRoute(0);
+    const std::string_view collection = embeddedPlaylist(EmbeddedPlaylist::Collection);
+    for (int row = 0; row < rowCount(list()); row += 97) {
+        EXPECT_EQ(cellText(list(), row, 0), recordField(collection, row + 1, "<Nuvri老司机>"));
+        EXPECT_EQ(cellText(list(), row, 0).substr(0, 1), ">");
+        EXPECT_EQ(cellText(list(), row, 1), recordField(collection, row + 1, "<车牌号>"));
+        EXPECT_EQ(cellText(list(), row, 2), "");
+    }
+
+    // Route 6's first record lacks the "<" of its title tag: row 0 pairs the
+    // second record's title with the first record's address.
+    chooseRoute(6);
+    const std::string_view route6 = embeddedPlaylist(EmbeddedPlaylist::Route6);
+    EXPECT_EQ(cellText(list(), 0, 0), recordField(route6, 2, "<视频>"));
+    EXPECT_EQ(cellText(list(), 0, 1), recordField(route6, 1, "<地址>"));
+
+    // Item 11 is route 2 again.
+    chooseRoute(2);
+    const Text firstOfRoute2 = cellText(list(), 0, 0);
+    const Text lastOfRoute2 = cellText(list(), 1225, 1);
+    chooseRoute(11);
+    EXPECT_EQ(cellText(list(), 0, 0), firstOfRoute2);
+    EXPECT_EQ(cellText(list(), 1225, 1), lastOfRoute2);
+}
+
+TEST_F(PlaylistFillTest, FewerAddressesThanTitlesFillOnlyCompleteRows) {
+    fillFromEmbeddedPlaylist("<视频>一|<地址>http://h/1.mp4|\r\n<视频>二|\r\n<视频>三|", "<视频>",
+                             "<地址>");
+    EXPECT_EQ(rowCount(list()), 1);
+    EXPECT_EQ(cellText(list(), 0, 0), "一");
+}
+
+TEST_F(PlaylistFillTest, ASelectionDuringAFillLeavesExactlyTheLaterRows) {
+    // The second choice is queued; the first fill's extraction lets the window
+    // process it, so it runs in the middle of the first fill.
+    HWND routes = window->control("组合框2");
+    SendMessageW(routes, CB_SETCURSEL, 1, 0);
+    PostMessageW(GetParent(routes), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(routes), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(routes));
+    fillFromEmbeddedPlaylist(embeddedPlaylist(EmbeddedPlaylist::Collection), "<Nuvri老司机>",
+                             "<车牌号>");
+    EXPECT_EQ(rowCount(list()), 799);
+    EXPECT_EQ(count(programState()->itemTitles), 799);
+    EXPECT_EQ(cellText(list(), 0, 0),
+              recordField(embeddedPlaylist(EmbeddedPlaylist::Route1), 1, "<视频>"));
+}
+
+TEST_F(PlaylistFillTest, DoubleClickPlaysTheSelectedRow) {
+    chooseRoute(3);
+    const int row = 5;
+    ListView_SetItemState(list(), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_EnsureVisible(list(), row, FALSE);
+    RECT cell;
+    ListView_GetItemRect(list(), row, &cell, LVIR_LABEL);
+    SendMessageW(list(), WM_LBUTTONDBLCLK, MK_LBUTTON,
+                 MAKELPARAM(cell.left + 5, (cell.top + cell.bottom) / 2));
+
+    HWND player = window->control("超文本浏览框1");
+    EXPECT_EQ(browserAddress(player), Text(playerPagePrefix) + cellText(list(), row, 1));
+    EXPECT_EQ(windowTitle(window->handle()),
+              Text("Nuvri福利播放器| 正在播放：") + cellText(list(), row, 0));
+    EXPECT_NE(cellText(list(), row, 1), "");
+}
+
+TEST_F(PlaylistFillTest, DoubleClickWithoutSelectionPlaysThePrefixAlone) {
+    chooseRoute(3);
+    ListView_SetItemState(list(), -1, 0, LVIS_SELECTED);
+    onCatalogueRowDoubleClicked();
+    EXPECT_EQ(browserAddress(window->control("超文本浏览框1")), playerPagePrefix);
+    EXPECT_EQ(windowTitle(window->handle()), "Nuvri福利播放器| 正在播放：");
+}
