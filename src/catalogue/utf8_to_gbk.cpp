@@ -1,0 +1,8 @@
+#include "utf8_to_gbk.h"
+
+#include "common/codepage.h"
+
+Text utf8ToGbk(std::string_view utf8) {
+    Text gbk = codepage::fromUtf16(codepage::toUtf16(utf8, codepage::kUtf8), codepage::kGbk);
+    return gbk.substr(0, gbk.find('\0'));
+}
