@@ -3,9 +3,10 @@
 
 usage: generate_playlists.py OUTPUT.cpp MEDIA_HOST
 
-Each playlist is a GBK text of CR LF separated records with tagged fields
-closed by "|". The titles are made from word lists with a fixed seed, so the
-same host always gives the same bytes. Every byte is written as a hex escape:
+Each playlist is GBK text, one video per CR LF line: a title, a picture and a
+media address, each behind its tag and followed by a bar. Titles come from
+word lists drawn with a fixed seed, so one media host always gives the same
+bytes. Every byte is written as a hex escape:
 the compiler's execution character set then cannot change a single one.
 """
 import random

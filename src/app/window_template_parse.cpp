@@ -55,6 +55,18 @@ std::optional<std::string> quotedText(std::string_view line, std::size_t& at) {
     return std::nullopt;
 }
 
+// Reads the quoted text at `at` (its opening quote) into the token's value.
+bool readQuoted(std::string_view line, std::size_t& at, Token& token) {
+    ++at;
+    auto text = quotedText(line, at);
+    if (!text) {
+        return false;
+    }
+    token.value = std::move(*text);
+    token.quoted = true;
+    return true;
+}
+
 std::optional<Tokens> tokenize(std::string_view line) {
     Tokens tokens;
     std::size_t at = 0;
@@ -68,13 +80,9 @@ std::optional<Tokens> tokenize(std::string_view line) {
         }
         Token token;
         if (line[at] == '"') {
-            ++at;
-            auto text = quotedText(line, at);
-            if (!text) {
+            if (!readQuoted(line, at, token)) {
                 return std::nullopt;
             }
-            token.value = std::move(*text);
-            token.quoted = true;
         } else {
             while (at < line.size() && !isBlank(line[at]) && line[at] != '=' && line[at] != '"') {
                 token.key += line[at++];
@@ -82,13 +90,9 @@ std::optional<Tokens> tokenize(std::string_view line) {
             if (at < line.size() && line[at] == '=') {
                 token.pair = true;
                 if (++at < line.size() && line[at] == '"') {
-                    ++at;
-                    auto text = quotedText(line, at);
-                    if (!text) {
+                    if (!readQuoted(line, at, token)) {
                         return std::nullopt;
                     }
-                    token.value = std::move(*text);
-                    token.quoted = true;
                 } else {
                     while (at < line.size() && !isBlank(line[at]) && line[at] != '"') {
                         token.value += line[at++];

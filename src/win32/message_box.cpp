@@ -2,14 +2,13 @@
 
 #include <string>
 
+#include "process_setup.h"
 #include "wide_text.h"
 
 namespace {
 
 std::wstring programName() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring name(path);
+    std::wstring name = programFilePath();
     name.erase(0, name.find_last_of(L"\\/") + 1);
     return name.substr(0, name.rfind(L'.'));
 }

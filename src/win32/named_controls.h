@@ -1,7 +1,7 @@
 #pragma once
 // The program's windows and controls by their template names, so that every
-// handler reaches "超级列表框1" or "组合框2" the way the window's design names
-// them.
+// handler reaches "超级列表框1" or "组合框2" by the name the window template
+// gives it.
 
 #include <windows.h>
 

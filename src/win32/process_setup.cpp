@@ -20,10 +20,14 @@ OleSession::~OleSession() {
     }
 }
 
-void enterProgramFolder() {
+std::wstring programFilePath() {
     wchar_t path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring file(path, length);
+    return std::wstring(path, length);
+}
+
+void enterProgramFolder() {
+    const std::wstring file = programFilePath();
     const std::size_t cut = file.find_last_of(L'\\');
     if (cut != std::wstring::npos) {
         SetCurrentDirectoryW(file.substr(0, cut).c_str());

@@ -2,6 +2,8 @@
 // Preparing the process for the program: OLE on the GUI thread and the
 // program's folder as the current directory.
 
+#include <string>
+
 // OLE for the calling thread for as long as the object lives.
 class OleSession {
   public:
@@ -13,6 +15,9 @@ class OleSession {
   private:
     bool initialised_;
 };
+
+// The full path of the program file.
+std::wstring programFilePath();
 
 // Makes the folder that holds the program file the current directory.
 void enterProgramFolder();
