@@ -22,6 +22,20 @@ ObjectRef createObject(std::string_view progId) {
     return found == classes().end() ? nullptr : found->second();
 }
 
-// The host has no apartments; scripted objects need none.
-void enterComApartment() {}
-void leaveComApartment() {}
+// The host has no apartments; scripted objects need none. Entries and exits
+// are counted so tests can see that they pair up.
+namespace {
+int apartmentDepth = 0;
+}
+
+void enterComApartment() {
+    ++apartmentDepth;
+}
+
+void leaveComApartment() {
+    --apartmentDepth;
+}
+
+int comApartmentDepth() {
+    return apartmentDepth;
+}

@@ -9,3 +9,6 @@
 
 void registerObjectClass(const std::string& progId, std::function<ObjectRef()> factory);
 void clearObjectClasses();
+
+// Apartments entered and not yet left on this host.
+int comApartmentDepth();
