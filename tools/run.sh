@@ -12,15 +12,23 @@ program="$root/build/windows/src/app/nuvri.exe"
 prefix="$root/build/windows/wineprefix"
 run=("$root/tools/wine-exec.sh" "$prefix")
 
+# The reference list service answers what the program's hosts serve; it runs
+# as long as the window does.
+service_state="$root/build/list-service"
+"$root/tools/list-service.sh" start "$service_state"
+cleanup=("$root/tools/list-service.sh" stop "$service_state")
+trap '"${cleanup[@]}"' EXIT
+
 if [[ -n "${DISPLAY:-}" ]]; then
-    exec "${run[@]}" "$program"
+    "${run[@]}" "$program"
+    exit
 fi
 
 # No display: a virtual one, with a Wine desktop so the window has its frame.
 display=":$((90 + RANDOM % 100))"
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
+trap 'kill $xvfb 2>/dev/null; "${cleanup[@]}"' EXIT
 export DISPLAY="$display"
 sleep 1
 "${run[@]}" explorer /desktop=nuvri,1280x800 "$program" &

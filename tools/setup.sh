@@ -8,7 +8,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     g++-mingw-w64-i686
     wine wine32:i386 wine64
-    xvfb xauth x11-utils imagemagick xdotool
+    xvfb xauth x11-utils imagemagick xdotool curl
     fonts-wqy-zenhei
 )
 

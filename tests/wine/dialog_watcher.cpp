@@ -8,6 +8,18 @@ std::wstring windowText(HWND window) {
     GetWindowTextW(window, buffer, 2048);
     return buffer;
 }
+
+// A message box shows its icon in a visible static control of icon style
+// that holds an icon.
+BOOL CALLBACK findIcon(HWND child, LPARAM found) {
+    const LONG style = GetWindowLongW(child, GWL_STYLE);
+    if ((style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child) &&
+        SendMessageW(child, STM_GETICON, 0, 0) != 0) {
+        *reinterpret_cast<bool*>(found) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
 }  // namespace
 
 DialogWatcher::DialogWatcher(int answer)
@@ -21,17 +33,24 @@ DialogWatcher::~DialogWatcher() {
 }
 
 LRESULT CALLBACK DialogWatcher::onHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && active) {
-        HWND box = reinterpret_cast<HWND>(wParam);
+    HWND window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && active && window != active->box_) {
         wchar_t className[32] = {};
-        GetClassNameW(box, className, 32);
+        GetClassNameW(window, className, 32);
         if (std::wstring(className) == L"#32770") {
-            // The message box's text is its static control 0xFFFF.
-            active->text = windowText(GetDlgItem(box, 0xFFFF));
-            active->caption = windowText(box);
+            active->box_ = window;
             ++active->boxesSeen;
-            PostMessageW(box, WM_COMMAND, MAKEWPARAM(active->answer_, BN_CLICKED), 0);
+            PostMessageW(window, WM_COMMAND, MAKEWPARAM(active->answer_, BN_CLICKED), 0);
         }
+    } else if (code == HCBT_DESTROYWND && active && window == active->box_) {
+        // Read as the box closes: a task-modal box is activated before its
+        // text is set.
+        active->text = windowText(GetDlgItem(window, 0xFFFF));  // the text's static control
+        active->caption = windowText(window);
+        active->owner = GetWindow(window, GW_OWNER);
+        active->showedIcon = false;
+        EnumChildWindows(window, findIcon, reinterpret_cast<LPARAM>(&active->showedIcon));
+        active->box_ = nullptr;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

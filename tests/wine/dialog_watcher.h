@@ -1,7 +1,7 @@
 #pragma once
-// Answers the message boxes of this thread without a person: when a box is
-// activated, its text and caption are recorded and it is closed with a
-// chosen button.
+// Answers the message boxes of this thread without a person: each box is
+// closed with a chosen button, and its text and caption are recorded as it
+// closes.
 
 #include <windows.h>
 
@@ -17,10 +17,14 @@ class DialogWatcher {
     std::wstring text;
     std::wstring caption;
     int boxesSeen = 0;
+    // The last box's owner window, and whether it showed an icon.
+    HWND owner = nullptr;
+    bool showedIcon = false;
 
   private:
     static LRESULT CALLBACK onHook(int code, WPARAM wParam, LPARAM lParam);
 
     HHOOK hook_;
+    HWND box_ = nullptr;
     int answer_;
 };

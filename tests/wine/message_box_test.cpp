@@ -35,3 +35,12 @@ TEST(MessageBoxTest, ShowsChineseTextAndCaptionOrTheProgramName) {
     messageBox("无标题", MB_OK);
     EXPECT_EQ(watcher.caption, L"wine_tests");
 }
+
+TEST(MessageBoxTest, AnIconShowsOnlyWhenAskedFor) {
+    DialogWatcher watcher(IDOK);
+    messageBox("有图标", MB_OK | MB_ICONINFORMATION);
+    EXPECT_TRUE(watcher.showedIcon);
+    messageBox("无图标", MB_OK | MB_TASKMODAL);
+    EXPECT_FALSE(watcher.showedIcon);
+    EXPECT_EQ(watcher.owner, nullptr);
+}

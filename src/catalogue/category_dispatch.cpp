@@ -1,0 +1,52 @@
+#include "category_dispatch.h"
+
+#include "catalogue/catalogue_entries.h"
+#include "catalogue/embedded_fill.h"
+#include "catalogue/remote_fill.h"
+#include "common/hosts.h"
+#include "textmatch/regex_matcher.h"
+#include "win32/browser_view.h"
+#include "win32/list_view.h"
+#include "win32/message_box.h"
+#include "win32/named_controls.h"
+#include "win32/rollup_menu.h"
+
+namespace {
+
+// Shown after every fill; written without a scheme, as the view takes it.
+const Text kInformationPage = Text(kNoticeHost) + "/vovu.php.html";
+
+void showInformationPage() {
+    setBrowserAddress(namedControl("超文本浏览框1"), kInformationPage);
+}
+
+}  // namespace
+
+void onCategoryEntryClicked(std::int32_t group, std::int32_t entry) {
+    // One matcher per click, for the remote fill of this click alone.
+    RegexMatcher matcher;
+    const Text caption = rollupMenuCaption(namedControl("卷帘式菜单1"), entry, group);
+    const CatalogueEntry* found = findCatalogueEntry(caption);
+    if (!found) {
+        return;
+    }
+    switch (found->action) {
+        case EntryAction::Notice:
+            messageBox(found->text, MB_OK | MB_TASKMODAL, Text("信息："));
+            break;
+        case EntryAction::EmbeddedList:
+            fillFromEmbeddedPlaylist(embeddedPlaylist(found->playlist), found->titleTag,
+                                     found->addressTag);
+            showInformationPage();
+            break;
+        case EntryAction::RemoteList:
+            deleteAllRows(namedControl("超级列表框1"));
+            fillFromRemoteList(Text("http://") + kListServiceHost + found->text, found->pattern,
+                               matcher);
+            showInformationPage();
+            break;
+        case EntryAction::FixedPage:
+            setBrowserAddress(namedControl("超文本浏览框1"), found->text);
+            break;
+    }
+}

@@ -1,0 +1,264 @@
+// The category menu in the real main window against the reference list
+// service: every entry's action, and the remote fills under faults.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <tuple>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/main_window_template.h"
+#include "app/program_events.h"
+#include "catalogue/catalogue_entries.h"
+#include "catalogue/embedded_playlists.h"
+#include "catalogue/utf8_to_gbk.h"
+#include "common/hosts.h"
+#include "common/program_state.h"
+#include "common/text.h"
+#include "dialog_watcher.h"
+#include "http/object_http_request.h"
+#include "screenshot.h"
+#include "win32/browser_view.h"
+#include "win32/list_view.h"
+#include "win32/process_setup.h"
+#include "win32/rollup_menu.h"
+#include "win32/window_text.h"
+
+namespace {
+
+const Text kService = Text("http://") + kListServiceHost;
+// Written without a scheme; the view reports it as the web address it is.
+const Text kInformationPage = Text("http://") + kNoticeHost + "/vovu.php.html";
+
+struct Row {
+    Text title;
+    Text address;
+    bool operator==(const Row&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Row& row) {
+    return out << "[" << row.title << " | " << row.address << "]";
+}
+
+Text percentEncoded(std::string_view text) {
+    Text encoded;
+    for (unsigned char c : text) {
+        char escape[4];
+        std::snprintf(escape, sizeof escape, "%%%02X", c);
+        encoded += std::isalnum(c) ? Text(1, static_cast<char>(c)) : Text(escape);
+    }
+    return encoded;
+}
+
+Text control(std::string_view command) {
+    const Bytes body = objectHttpRequest(kService + "/__control/" + Text(command));
+    return Text(body.begin(), body.end());
+}
+
+// The rows the service says its current answer for `path` holds.
+std::vector<Row> expectedRows(std::string_view path) {
+    std::vector<Row> rows;
+    const Text lines = utf8ToGbk(control("expected?format=lines&path=" + percentEncoded(path)));
+    for (const Text& line : gbk::split(lines, "\r\n")) {
+        const Table<Text> cells = gbk::split(line, "\t");
+        rows.push_back({cells.size() > 0 ? cells[1] : "", cells.size() > 1 ? cells[2] : ""});
+    }
+    return rows;
+}
+
+void setFault(std::string_view path, std::string_view fault) {
+    control("fault?path=" + percentEncoded(path) + "&" + Text(fault));
+}
+
+class CategoryDispatchTest : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        ole = new OleSession;
+        createProgramState();
+        window = new MainWindow(mainWindowTemplate(), programEventTable());
+        ASSERT_TRUE(window->create());
+        ShowWindow(window->handle(), SW_SHOW);
+    }
+    static void TearDownTestSuite() {
+        DestroyWindow(window->handle());
+        delete window;
+        onProgramEnd();
+        delete ole;
+    }
+    void SetUp() override { control("reset"); }
+    void TearDown() override { control("reset"); }
+
+    static HWND list() { return window->control("超级列表框1"); }
+    static HWND player() { return window->control("超文本浏览框1"); }
+
+    // Clicks the entry as the menu reports a click to its parent.
+    static void click(int group, int entry) {
+        HWND menu = window->control("卷帘式菜单1");
+        RollupEntryClicked clicked = {};
+        clicked.header.hwndFrom = menu;
+        clicked.header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(menu));
+        clicked.header.code = kRollupEntryClicked;
+        clicked.group = group;
+        clicked.entry = entry;
+        SendMessageW(GetParent(menu), WM_NOTIFY, clicked.header.idFrom,
+                     reinterpret_cast<LPARAM>(&clicked));
+    }
+
+    static std::vector<Row> rows() {
+        std::vector<Row> found;
+        for (int row = 0; row < rowCount(list()); ++row) {
+            found.push_back({cellText(list(), row, 0), cellText(list(), row, 1)});
+        }
+        return found;
+    }
+
+    static inline OleSession* ole = nullptr;
+    static inline MainWindow* window = nullptr;
+};
+
+std::vector<const CatalogueEntry*> entriesWith(EntryAction action) {
+    std::vector<const CatalogueEntry*> found;
+    for (const CatalogueEntry& entry : catalogueEntries()) {
+        if (entry.action == action) {
+            found.push_back(&entry);
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+TEST_F(CategoryDispatchTest, EveryRemoteEntryFillsExactlyTheItemsOfItsAnswer) {
+    const auto remote = entriesWith(EntryAction::RemoteList);
+    ASSERT_EQ(remote.size(), 13u);
+    for (const CatalogueEntry* entry : remote) {
+        setBrowserAddress(player(), "about:blank");
+        click(entry->group, entry->entry);
+        const std::vector<Row> expected = expectedRows(entry->text);
+        EXPECT_GE(expected.size(), 4u) << entry->text;
+        EXPECT_EQ(rows(), expected) << entry->caption;
+        EXPECT_EQ(browserAddress(player()), kInformationPage) << entry->caption;
+    }
+    saveScreenshot(window->handle(), L"remote_list");
+}
+
+TEST_F(CategoryDispatchTest, ARemoteFillReplacesTheRowsOfTheFillBefore) {
+    click(1, 0);
+    click(1, 0);
+    EXPECT_EQ(rows(), expectedRows("/zb/douyu.php?p=4"));
+}
+
+TEST_F(CategoryDispatchTest, FixedPagesChangeOnlyBrowserViewOne) {
+    click(1, 1);
+    const std::vector<Row> before = rows();
+    const Text title = windowTitle(window->handle());
+    HWND downloads = window->control("超级列表框2");
+    appendRow(downloads);
+    for (const CatalogueEntry* entry : entriesWith(EntryAction::FixedPage)) {
+        click(entry->group, entry->entry);
+        EXPECT_EQ(browserAddress(player()), entry->text) << entry->caption;
+        EXPECT_EQ(rows(), before) << entry->caption;
+    }
+    EXPECT_EQ(windowTitle(window->handle()), title);
+    EXPECT_EQ(rowCount(downloads), 1);
+    deleteAllRows(downloads);
+
+    click(0, 0);
+    EXPECT_EQ(browserAddress(player()),
+              kService + "/player.html?c=0&p=1&f=" + kService + "/zb/cn.php?v=dongfang");
+    click(0, 2);
+    EXPECT_EQ(browserAddress(player()),
+              kService + "/player.html?c=0&p=1&f=rtmp://" + kRtmpHost + ":1935/livetv");
+}
+
+TEST_F(CategoryDispatchTest, TheEmptyCaptionAndUnknownEntriesFillRoutePlaylistTwelve) {
+    const std::string_view route12 = embeddedPlaylist(EmbeddedPlaylist::Route12);
+    const Table<Text> records = gbk::split(route12, "<视频>");
+    const int expected = static_cast<int>(records.size()) - 1;
+    ASSERT_GT(expected, 0);
+
+    for (auto [group, entry] : std::vector<std::pair<int, int>>{{0, 19}, {9, 99}, {2, -1}}) {
+        deleteAllRows(list());
+        setBrowserAddress(player(), "about:blank");
+        click(group, entry);
+        EXPECT_EQ(rowCount(list()), expected) << group << "," << entry;
+        EXPECT_EQ(browserAddress(player()), kInformationPage);
+    }
+}
+
+TEST_F(CategoryDispatchTest, TheDownloadEntriesShowOnlyTheNotice) {
+    click(1, 2);
+    const std::vector<Row> before = rows();
+    setBrowserAddress(player(), "about:blank");
+    for (int entry : {0, 1}) {
+        DialogWatcher watcher(IDOK);
+        click(5, entry);
+        EXPECT_EQ(watcher.boxesSeen, 1);
+        EXPECT_EQ(watcher.text, L"下个版本开发");
+        EXPECT_EQ(watcher.caption, L"信息：");
+        EXPECT_EQ(watcher.owner, nullptr);
+        EXPECT_FALSE(watcher.showedIcon);
+    }
+    EXPECT_EQ(rows(), before);
+    EXPECT_EQ(browserAddress(player()), "about:blank");
+}
+
+TEST_F(CategoryDispatchTest, NoUsableAnswerLeavesTheListEmptyAndStillShowsTheInformationPage) {
+    const Text path = "/zb/douyu.php?p=7";
+    for (const char* fault : {"mode=status&code=500", "mode=drop", "mode=empty"}) {
+        click(1, 0);
+        ASSERT_GT(rowCount(list()), 0);
+        setBrowserAddress(player(), "about:blank");
+        setFault(path, fault);
+        click(1, 1);
+        EXPECT_EQ(rowCount(list()), 0) << fault;
+        EXPECT_EQ(browserAddress(player()), kInformationPage) << fault;
+    }
+    control("reset");
+    click(1, 1);
+    EXPECT_EQ(rows(), expectedRows(path));
+}
+
+// The request object gives up after 15 s; Wine's ignores its time-outs and
+// waits for the late answer, which then fills the list in full.
+TEST_F(CategoryDispatchTest, AnAnswerSlowerThanTheTimeOutFillsNothingOrEverything) {
+    const Text path = "/zb/douyu.php?p=9";
+    click(1, 0);
+    setFault(path, "mode=delay&ms=16000");
+    click(1, 2);
+    const std::vector<Row> late = rows();
+    EXPECT_TRUE(late.empty() || late == expectedRows(path)) << late.size() << " rows";
+    control("reset");
+    click(1, 0);
+    EXPECT_EQ(rows(), expectedRows("/zb/douyu.php?p=4"));
+}
+
+TEST_F(CategoryDispatchTest, InvalidUtf8KeepsExactlyTheItemsThatStillMatch) {
+    for (const auto& [path, group, entry] : std::vector<std::tuple<Text, int, int>>{
+             {"/zb/douyu.php?p=14", 1, 3}, {"/xiu/kk.php", 2, 1}}) {
+        setFault(path, "mode=not-utf8");
+        click(group, entry);
+        const std::vector<Row> expected = expectedRows(path);
+        EXPECT_FALSE(expected.empty()) << path;
+        EXPECT_EQ(rows(), expected) << path;
+    }
+}
+
+TEST_F(CategoryDispatchTest, ATenMegabyteAnswerFillsEveryItem) {
+    const Text path = "/zb/douyu.php?p=5";
+    setFault(path, "mode=large&n=11");
+    click(1, 4);
+    const std::vector<Row> expected = expectedRows(path);
+    ASSERT_GT(expected.size(), 10000u);
+    ASSERT_EQ(static_cast<std::size_t>(rowCount(list())), expected.size());
+    for (std::size_t i = 0; i < expected.size(); i += expected.size() / 7) {
+        const int row = static_cast<int>(i);
+        EXPECT_EQ((Row{cellText(list(), row, 0), cellText(list(), row, 1)}), expected[i]);
+    }
+    control("reset");
+    click(1, 4);
+    EXPECT_EQ(rows(), expectedRows(path));
+    saveScreenshot(window->handle(), L"after_faults");
+}
