@@ -15,8 +15,23 @@ for bench in "$root"/build/bench/tests/bench/*_bench; do
 done
 
 # The Windows program's benchmarks run under Wine on a virtual display.
-"$root/tools/build.sh" windows fill_bench
-for bench in "$root"/build/windows/tests/bench_wine/*_bench.exe; do
-    echo "== $(basename "$bench")"
-    xvfb-run -a "$root/tools/wine-exec.sh" "$root/build/windows/wineprefix" "$bench"
-done
+"$root/tools/build.sh" windows fill_bench click_bench
+wine_bench() {
+    echo "== $1"
+    xvfb-run -a "$root/tools/wine-exec.sh" "$root/build/windows/wineprefix" \
+        "$root/build/windows/tests/bench_wine/$1.exe" "${@:2}"
+}
+wine_bench fill_bench
+
+# A click on "随机精选" against the list service answering it with 1,000
+# items, beside curl fetching the same address in the same run.
+state="$root/build/bench/list-service"
+"$root/tools/list-service.sh" start "$state" >/dev/null
+trap '"$root/tools/list-service.sh" stop "$state" >/dev/null' EXIT
+service="http://127.0.0.1:${NUVRI_SERVICE_PORT:-8460}"
+curl -s -o /dev/null "$service/__control/fault?path=%2Fzb%2Fdouyu.php%3Fp%3D0&mode=items&n=1000"
+curl_ms=$(for _ in $(seq 21); do
+    curl -s -o /dev/null -w '%{time_total}\n' "$service/zb/douyu.php?p=0"
+done | sort -n | sed -n 11p | awk '{ printf "%.2f", $1 * 1000 }')
+wine_bench click_bench "$curl_ms"
+curl -s -o /dev/null "$service/__control/reset"

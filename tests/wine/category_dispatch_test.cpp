@@ -150,6 +150,17 @@ TEST_F(CategoryDispatchTest, ARemoteFillReplacesTheRowsOfTheFillBefore) {
     EXPECT_EQ(rows(), expectedRows("/zb/douyu.php?p=4"));
 }
 
+TEST_F(CategoryDispatchTest, AClickAsksTheServiceOnceWithCommasAsWrittenAndNoCookie) {
+    const Text path = "/zb/douyu.php?p=23,38,39,40,41,59,61,62,93,88";
+    click(1, 6);
+    const Text recorded = control("requests");
+    const Table<Text> pieces = gbk::split(recorded, "\"path\": \"" + path + "\"");
+    EXPECT_EQ(pieces.size(), 2) << recorded;
+    EXPECT_EQ(gbk::split(recorded, "\"method\": \"GET\"").size(), 2) << recorded;
+    EXPECT_LT(gbk::find(recorded, "Cookie"), 0) << recorded;
+    EXPECT_GT(gbk::find(recorded, "[\"Referer\", \"" + kService + path + "\"]"), 0) << recorded;
+}
+
 TEST_F(CategoryDispatchTest, FixedPagesChangeOnlyBrowserViewOne) {
     click(1, 1);
     const std::vector<Row> before = rows();
