@@ -9,11 +9,12 @@ std::wstring windowText(HWND window) {
     return buffer;
 }
 
-// A message box shows its icon in a visible static control of icon style
-// that holds an icon.
+// A message box shows its icon in a static control of icon style that is
+// shown and holds an icon.
 BOOL CALLBACK findIcon(HWND child, LPARAM found) {
     const LONG style = GetWindowLongW(child, GWL_STYLE);
-    if ((style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child) &&
+    // The box itself is already hidden as it closes: look at the control's own style.
+    if ((style & SS_TYPEMASK) == SS_ICON && (style & WS_VISIBLE) &&
         SendMessageW(child, STM_GETICON, 0, 0) != 0) {
         *reinterpret_cast<bool*>(found) = true;
         return FALSE;
