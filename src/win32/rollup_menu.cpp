@@ -107,3 +107,14 @@ Text rollupMenuCaption(HWND menu, int entry, int group) {
     const RollupMenu* control = menuOf(menu);
     return control ? control->caption(entry, group) : Text{};
 }
+
+void reportEntryClicked(HWND menu, int group, int entry) {
+    RollupEntryClicked clicked = {};
+    clicked.header.hwndFrom = menu;
+    clicked.header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(menu));
+    clicked.header.code = kRollupEntryClicked;
+    clicked.group = group;
+    clicked.entry = entry;
+    SendMessageW(GetParent(menu), WM_NOTIFY, clicked.header.idFrom,
+                 reinterpret_cast<LPARAM>(&clicked));
+}

@@ -26,6 +26,10 @@ struct RollupEntryClicked {
     int entry;
 };
 
+// Tells the menu's parent that entry `entry` of `group` was clicked, exactly
+// as a click on it does.
+void reportEntryClicked(HWND menu, int group, int entry);
+
 // Creates the menu as a child of `parent`. Its font (SimSun 12 px, GB2312) is
 // what WM_GETFONT returns.
 HWND createRollupMenu(HWND parent, int controlId, int left, int top, int width, int height,

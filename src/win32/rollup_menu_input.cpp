@@ -140,14 +140,7 @@ void RollupMenu::openGroup(int group) {
 
 // Last thing any input handler does: the parent may do anything in its answer.
 void RollupMenu::notifyEntryClicked(int entry) {
-    RollupEntryClicked clicked = {};
-    clicked.header.hwndFrom = window_;
-    clicked.header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(window_));
-    clicked.header.code = kRollupEntryClicked;
-    clicked.group = openGroup_;
-    clicked.entry = entry;
-    SendMessageW(GetParent(window_), WM_NOTIFY, clicked.header.idFrom,
-                 reinterpret_cast<LPARAM>(&clicked));
+    reportEntryClicked(window_, openGroup_, entry);
 }
 
 void RollupMenu::redraw() {

@@ -8,9 +8,6 @@
 #include <tuple>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/main_window_template.h"
-#include "app/program_events.h"
 #include "catalogue/catalogue_entries.h"
 #include "catalogue/embedded_playlists.h"
 #include "catalogue/utf8_to_gbk.h"
@@ -19,10 +16,10 @@
 #include "common/text.h"
 #include "dialog_watcher.h"
 #include "http/object_http_request.h"
+#include "program_window.h"
 #include "screenshot.h"
 #include "win32/browser_view.h"
 #include "win32/list_view.h"
-#include "win32/process_setup.h"
 #include "win32/rollup_menu.h"
 #include "win32/window_text.h"
 
@@ -72,21 +69,8 @@ void setFault(std::string_view path, std::string_view fault) {
     control("fault?path=" + percentEncoded(path) + "&" + Text(fault));
 }
 
-class CategoryDispatchTest : public testing::Test {
+class CategoryDispatchTest : public ProgramWindowTest {
   protected:
-    static void SetUpTestSuite() {
-        ole = new OleSession;
-        createProgramState();
-        window = new MainWindow(mainWindowTemplate(), programEventTable());
-        ASSERT_TRUE(window->create());
-        ShowWindow(window->handle(), SW_SHOW);
-    }
-    static void TearDownTestSuite() {
-        DestroyWindow(window->handle());
-        delete window;
-        onProgramEnd();
-        delete ole;
-    }
     void SetUp() override { control("reset"); }
     void TearDown() override { control("reset"); }
 
@@ -96,14 +80,7 @@ class CategoryDispatchTest : public testing::Test {
     // Clicks the entry as the menu reports a click to its parent.
     static void click(int group, int entry) {
         HWND menu = window->control("卷帘式菜单1");
-        RollupEntryClicked clicked = {};
-        clicked.header.hwndFrom = menu;
-        clicked.header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(menu));
-        clicked.header.code = kRollupEntryClicked;
-        clicked.group = group;
-        clicked.entry = entry;
-        SendMessageW(GetParent(menu), WM_NOTIFY, clicked.header.idFrom,
-                     reinterpret_cast<LPARAM>(&clicked));
+        reportEntryClicked(menu, group, entry);
     }
 
     static std::vector<Row> rows() {
@@ -113,9 +90,6 @@ class CategoryDispatchTest : public testing::Test {
         }
         return found;
     }
-
-    static inline OleSession* ole = nullptr;
-    static inline MainWindow* window = nullptr;
 };
 
 std::vector<const CatalogueEntry*> entriesWith(EntryAction action) {

@@ -8,16 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/main_window_template.h"
-#include "app/program_events.h"
 #include "catalogue/embedded_fill.h"
 #include "catalogue/embedded_playlists.h"
 #include "common/program_state.h"
 #include "playback/playback.h"
+#include "program_window.h"
 #include "win32/browser_view.h"
 #include "win32/list_view.h"
-#include "win32/process_setup.h"
 #include "win32/window_text.h"
 
 namespace {
@@ -34,21 +31,8 @@ Text recordField(std::string_view playlist, int record, std::string_view tag) {
     return Text(line.substr(field, line.find('|', field) - field));
 }
 
-class PlaylistFillTest : public testing::Test {
+class PlaylistFillTest : public ProgramWindowTest {
   protected:
-    static void SetUpTestSuite() {
-        ole = new OleSession;
-        createProgramState();
-        window = new MainWindow(mainWindowTemplate(), programEventTable());
-        ASSERT_TRUE(window->create());
-    }
-    static void TearDownTestSuite() {
-        DestroyWindow(window->handle());
-        delete window;
-        onProgramEnd();
-        delete ole;
-    }
-
     static HWND list() { return window->control("超级列表框1"); }
 
     // Chooses route item `item` as the user's selection would.
@@ -58,9 +42,6 @@ class PlaylistFillTest : public testing::Test {
         SendMessageW(GetParent(routes), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(routes), CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(routes));
     }
-
-    static inline OleSession* ole = nullptr;
-    static inline MainWindow* window = nullptr;
 };
 
 }  // namespace

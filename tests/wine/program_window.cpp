@@ -1,0 +1,22 @@
+#include "program_window.h"
+
+#include "app/main_window_template.h"
+#include "app/program_events.h"
+#include "common/program_state.h"
+
+void ProgramWindowTest::SetUpTestSuite() {
+    ole = new OleSession;
+    createProgramState();
+    window = new MainWindow(mainWindowTemplate(), programEventTable());
+    ASSERT_TRUE(window->create());
+    ShowWindow(window->handle(), SW_SHOW);
+}
+
+void ProgramWindowTest::TearDownTestSuite() {
+    DestroyWindow(window->handle());
+    delete window;
+    window = nullptr;
+    onProgramEnd();
+    delete ole;
+    ole = nullptr;
+}
