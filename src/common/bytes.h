@@ -1,12 +1,22 @@
 #pragma once
 // Byte-array primitives and reading typed values out of a byte array.
 
+#include <cstddef>
 #include <cstdint>
 
 #include "value_types.h"
 
 // The first min(n, size) bytes; n <= 0 gives the empty array.
 Bytes bytesLeft(const Bytes& bytes, std::int32_t n);
+
+// The arrays one after another, copied once.
+template <class... Arrays>
+Bytes joinBytes(const Arrays&... arrays) {
+    Bytes joined;
+    joined.reserve((std::size_t{0} + ... + arrays.size()));
+    (joined.insert(joined.end(), arrays.begin(), arrays.end()), ...);
+    return joined;
+}
 
 // n zero bytes; n <= 0 gives the empty array.
 Bytes zeroBytes(std::int32_t n);

@@ -15,16 +15,20 @@ Text dropLast(const Text& text, std::int32_t n) {
 
 }  // namespace
 
+std::optional<Text> responseCookiePiece(std::string_view line) {
+    if (gbk::find(line, kSetCookie) < 0) {
+        return std::nullopt;
+    }
+    return gbk::find(line, ";") > 0 ? gbk::trim(textBetween(line, "Set-Cookie:", ";", 0, false))
+                                    : gbk::trim(gbk::replace(line, "Set-Cookie:", "", false));
+}
+
 Text extractResponseCookies(std::string_view headerText) {
     Text result;
     for (const Text& line : gbk::split(headerText, "\r\n")) {
-        if (gbk::find(line, kSetCookie) < 0) {
-            continue;
+        if (const auto piece = responseCookiePiece(line)) {
+            result += *piece + "; ";
         }
-        const Text piece = gbk::find(line, ";") > 0
-                               ? gbk::trim(textBetween(line, "Set-Cookie:", ";", 0, false))
-                               : gbk::trim(gbk::replace(line, "Set-Cookie:", "", false));
-        result += piece + "; ";
     }
     return dropLast(result, 2);
 }

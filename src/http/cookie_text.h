@@ -4,10 +4,15 @@
 // pair of a cookie survives; its attributes are dropped.
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "common/table.h"
 #include "common/value_types.h"
+
+// The name=value piece a header line sets: the text after "Set-Cookie:" up
+// to the first ";", trimmed; nullopt for a line without "Set-Cookie".
+std::optional<Text> responseCookiePiece(std::string_view line);
 
 // The cookies one response sets, from its raw header block (CR LF lines, every
 // spelling of the header already written "Set-Cookie"), joined by "; ".

@@ -1,5 +1,5 @@
-// Code-page conversion through the platform, flags 0, as the program's texts
-// need it: invalid input converts to replacement characters and never fails.
+// Code-page conversion through the platform, flags 0 unless a caller asks, as
+// the program's texts need it: invalid input converts to replacement characters and never fails.
 #include "common/codepage.h"
 
 #include <windows.h>
@@ -31,16 +31,16 @@ std::u16string toUtf16(std::string_view bytes, unsigned codePage) {
     return wide;
 }
 
-std::string fromUtf16(std::u16string_view text, unsigned codePage) {
+std::string fromUtf16(std::u16string_view text, unsigned codePage, unsigned flags) {
     if (text.empty() || text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
         return {};
     }
     const auto* in = reinterpret_cast<const wchar_t*>(text.data());
     const int inLength = static_cast<int>(text.size());
     const int outLength =
-        wideCharToMultiByte(codePage, 0, in, inLength, nullptr, 0, nullptr, nullptr);
+        wideCharToMultiByte(codePage, flags, in, inLength, nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(outLength), '\0');
-    wideCharToMultiByte(codePage, 0, in, inLength, bytes.data(), outLength, nullptr, nullptr);
+    wideCharToMultiByte(codePage, flags, in, inLength, bytes.data(), outLength, nullptr, nullptr);
     return bytes;
 }
 

@@ -16,7 +16,25 @@ const char* iconvName(unsigned codePage) {
             return "GBK";
         case codepage::kUtf8:
             return "UTF-8";
+        case codepage::kBig5:
+            return "BIG5";
+        case codepage::kShiftJis:
+            return "CP932";
+        case codepage::kEucKr:
+            return "EUC-KR";
+        case codepage::kGb18030:
+            return "GB18030";
+        case codepage::kLatin1:
+            return "ISO-8859-1";
+        case codepage::kAscii:
+            return "ASCII";
         default:
+            if (codePage >= 1250 && codePage <= 1258) {
+                static const char* const windows[] = {"CP1250", "CP1251", "CP1252",
+                                                      "CP1253", "CP1254", "CP1255",
+                                                      "CP1256", "CP1257", "CP1258"};
+                return windows[codePage - 1250];
+            }
             throw std::invalid_argument("code page without a host converter");
     }
 }
@@ -75,7 +93,9 @@ std::u16string toUtf16(std::string_view bytes, unsigned codePage) {
     return result;
 }
 
-std::string fromUtf16(std::u16string_view text, unsigned codePage) {
+// The platform's flags have no iconv counterpart; composite checking changes
+// nothing for the texts the program converts.
+std::string fromUtf16(std::u16string_view text, unsigned codePage, unsigned) {
     Converter converter(iconvName(codePage), "UTF-16LE");
     return converter.run(reinterpret_cast<const char*>(text.data()), text.size() * 2, "?", 2);
 }

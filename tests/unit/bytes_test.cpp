@@ -59,3 +59,9 @@ TEST(BytesTest, NeverReadsOutsideTheArray) {
 }
 
 }  // namespace
+
+TEST(BytesTest, JoinBytesConcatenatesAnyNumberOfArrays) {
+    EXPECT_EQ(joinBytes(Bytes{1, 2}, Bytes{}, Bytes{3}), (Bytes{1, 2, 3}));
+    EXPECT_EQ(joinBytes(Bytes{}, Bytes{}), Bytes{});
+    EXPECT_EQ(joinBytes(Bytes{0, 9}), (Bytes{0, 9}));
+}
