@@ -168,6 +168,19 @@ def download_list(name, base):
     return "".join(line + "\r\n" for line in lines).encode("gbk")
 
 
+def charset_page(charset):
+    """A page declaring CHARSET in its meta tag, its Chinese text encoded so.
+
+    The header says nothing of the charset: only the meta tag tells.
+    """
+    text = CHARSET_PAGE_TEXT.encode(charset)
+    return (b'<html><head><meta http-equiv="Content-Type" content="text/html; charset='
+            + charset.encode("ascii") + b'"></head><body>' + text + b"</body></html>")
+
+
+CHARSET_PAGE_TEXT = "中文大家好"
+
+
 NOTICES = {
     "/Nuvri公告.txt": "Nuvri 公告\r\n欢迎使用 Nuvri 视频目录。\r\n列表每天更新，如有失效请稍后再试。\r\n",
     "/000.txt": "今日推荐：热门直播与经典影视。\r\n",

@@ -23,7 +23,7 @@ XML = "text/xml; charset=utf-8"
 HTML = "text/html; charset=utf-8"
 MAX_BODY = 16 * 1024 * 1024
 DROP_LENGTH = 100000
-FAULT_MODES = ("delay", "drop", "status", "not-utf8", "large", "items", "empty")
+FAULT_MODES = ("delay", "drop", "close", "status", "not-utf8", "large", "items", "empty")
 COOKIES = {
     1: [("set-cookie", "a=1; path=/"), ("SET-COOKIE", "b=2")],
     2: [("Set-Cookie", "sid=new; path=/"),
@@ -218,6 +218,15 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.answer(200, "text/plain", b"late")
         elif name == "drop":
             self.drop(int_param(params, "bytes", 1000, 0, DROP_LENGTH - 1))
+        elif name == "charset":
+            charset = params.get("name", ["utf-8"])[0]
+            try:
+                body = answers.charset_page(charset)
+            except LookupError:
+                raise BadRequest("name must be a character set Python knows")
+            self.answer(200, "text/html", body)
+        elif name == "close":
+            self.hang_up()
         elif name == "not-utf8":
             self.answer(200, XML, answers.not_utf8_answer(base, style_param(params, "A"))[0])
         elif name == "large":
@@ -227,6 +236,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.answer(200, XML, answers.generated_answer(base, count, style_param(params, "A"))[0])
         else:
             self.not_found()
+
+    def hang_up(self):
+        """Reads the request and closes the connection without a word."""
+        self.started = True
+        self.close_connection = True
+        self.connection.shutdown(socket.SHUT_RDWR)
 
     def drop(self, count):
         """Promises DROP_LENGTH bytes, sends COUNT and ends the connection."""
@@ -262,6 +277,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.normal(key, path, urllib.parse.parse_qs(query))
         elif mode == "drop":
             self.drop(n)
+        elif mode == "close":
+            self.hang_up()
         elif mode == "status":
             self.status_drill(fault["code"])
         elif mode == "not-utf8":

@@ -199,6 +199,14 @@ class DrillTest(unittest.TestCase):
         self.assertEqual(250, len(body))
         self.assertEqual([], rows_of(body, "A"))
 
+    def test_charset_pages_and_a_silent_hang_up(self):
+        for charset in ("utf-8", "gb2312", "GBK", "big5"):
+            body = request(f"/drill/charset?name={charset}")[2]
+            self.assertIn(f"charset={charset}".encode(), body)
+            self.assertIn(list_answers.CHARSET_PAGE_TEXT.encode(charset), body)
+        self.assertEqual(400, request("/drill/charset?name=no-such-set")[0])
+        self.assertEqual(b"", raw(b"GET /drill/close HTTP/1.1\r\n\r\n"))
+
     def test_not_utf8_keeps_two_items_before_the_zero_byte(self):
         body = request("/drill/not-utf8")[2]
         self.assertRaises(UnicodeDecodeError, body.decode, "utf-8")
@@ -245,6 +253,8 @@ class ControlTest(unittest.TestCase):
         self.assertEqual(2, len(control("expected", path=DOUYU4)))
         self.fault(mode="large", n=1)
         self.assertEqual(1024 * 1024, len(request(DOUYU4)[2]))
+        self.fault(mode="close")
+        self.assertEqual(b"", raw(f"GET {DOUYU4} HTTP/1.1\r\n\r\n".encode()))
         self.fault(mode="drop", n=10)
         self.assertEqual(10, len(raw(f"GET {DOUYU4} HTTP/1.1\r\n\r\n".encode()).split(b"\r\n\r\n", 1)[1]))
         self.fault(mode="delay", ms=300)

@@ -38,6 +38,21 @@ HBITMAP captureWindow(HWND window) {
     return bitmap;
 }
 
+// Has the window draw itself, frame included, into a new bitmap.
+HBITMAP printWindow(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, rect.right - rect.left, rect.bottom - rect.top);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    PrintWindow(window, memory, 0);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
 bool writePng(HBITMAP bitmap, const std::wstring& path) {
     IWICImagingFactory* factory = nullptr;
     IWICBitmap* source = nullptr;
@@ -64,15 +79,25 @@ bool writePng(HBITMAP bitmap, const std::wstring& path) {
     return written;
 }
 
-}  // namespace
-
-bool saveScreenshot(HWND window, const std::wstring& name) {
+// Saves and then deletes `bitmap`.
+bool saveBitmap(HBITMAP bitmap, const std::wstring& name) {
     const bool initialised = SUCCEEDED(CoInitialize(nullptr));
-    HBITMAP bitmap = captureWindow(window);
     const bool written = writePng(bitmap, screenshotFolder() + L"\\" + name + L".png");
     DeleteObject(bitmap);
     if (initialised) {
         CoUninitialize();
     }
     return written;
+}
+
+}  // namespace
+
+bool saveScreenshot(HWND window, const std::wstring& name) {
+    // Paints still pending would otherwise be missing from the picture.
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return saveBitmap(captureWindow(window), name);
+}
+
+bool savePrintedWindow(HWND window, const std::wstring& name) {
+    return saveBitmap(printWindow(window), name);
 }
