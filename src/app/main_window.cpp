@@ -8,6 +8,7 @@
 #include "win32/browser_view.h"
 #include "win32/group_box.h"
 #include "win32/named_controls.h"
+#include "win32/named_menus.h"
 #include "win32/popup_menu.h"
 #include "win32/rollup_menu.h"
 #include "win32/standard_controls.h"
@@ -115,6 +116,7 @@ void MainWindow::onCreate(HWND window) {
     for (const MenuTemplate& menu : layout_.menus) {
         const int firstId = kFirstMenuItemId + 100 * static_cast<int>(menus_.size());
         menus_.push_back(createPopupMenu(menu.items, firstId));
+        nameMenu(menu.name, menus_.back());
     }
 }
 
@@ -181,6 +183,7 @@ bool MainWindow::onNotify(const NMHDR& header, LRESULT& result) {
 
 void MainWindow::onDestroy() {
     forgetNamedControls();
+    forgetNamedMenus();
     for (HMENU menu : menus_) {
         destroyPopupMenu(menu);
     }

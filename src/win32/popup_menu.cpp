@@ -14,3 +14,12 @@ HMENU createPopupMenu(const std::vector<Text>& entries, int firstId) {
 void destroyPopupMenu(HMENU menu) {
     DestroyMenu(menu);
 }
+
+void showPopupMenuAtCursor(HMENU menu, HWND owner) {
+    POINT cursor;
+    if (!menu || !owner || !GetCursorPos(&cursor)) {
+        return;
+    }
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0,
+                   owner, nullptr);
+}

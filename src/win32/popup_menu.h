@@ -11,3 +11,8 @@
 // firstId + 1, ...; destroy it with destroyPopupMenu.
 HMENU createPopupMenu(const std::vector<Text>& entries, int firstId);
 void destroyPopupMenu(HMENU menu);
+
+// Shows `menu` at the mouse cursor as a context menu of `owner` and returns
+// when it closes; a chosen entry reaches `owner` afterwards as a WM_COMMAND
+// carrying its command id. A null menu or owner shows nothing.
+void showPopupMenuAtCursor(HMENU menu, HWND owner);

@@ -9,3 +9,7 @@
 // Saves the on-screen pixels of `window` (frame included) to
 // "screenshots\<name>.png" beside the test program; true when written.
 bool saveScreenshot(HWND window, const std::wstring& name);
+
+// Saves the window as it draws itself when asked to print (WM_PRINT), for
+// windows that the screen's pixels do not show, such as popup menus.
+bool savePrintedWindow(HWND window, const std::wstring& name);
