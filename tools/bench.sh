@@ -15,11 +15,17 @@ for bench in "$root"/build/bench/tests/bench/*_bench; do
 done
 
 # The Windows program's benchmarks run under Wine on a virtual display.
-"$root/tools/build.sh" windows fill_bench click_bench
+"$root/tools/build.sh" windows fill_bench click_bench body_read_bench
 wine_bench() {
     echo "== $1"
     xvfb-run -a "$root/tools/wine-exec.sh" "$root/build/windows/wineprefix" \
         "$root/build/windows/tests/bench_wine/$1.exe" "${@:2}"
+}
+# The median of N curl fetches of ADDRESS, in milliseconds.
+median_ms() {
+    for _ in $(seq "$1"); do
+        curl -s -o /dev/null -w '%{time_total}\n' "$2"
+    done | sort -n | sed -n "$(($1 / 2 + 1))p" | awk '{ printf "%.2f", $1 * 1000 }'
 }
 wine_bench fill_bench
 
@@ -30,8 +36,8 @@ state="$root/build/bench/list-service"
 trap '"$root/tools/list-service.sh" stop "$state" >/dev/null' EXIT
 service="http://127.0.0.1:${NUVRI_SERVICE_PORT:-8460}"
 curl -s -o /dev/null "$service/__control/fault?path=%2Fzb%2Fdouyu.php%3Fp%3D0&mode=items&n=1000"
-curl_ms=$(for _ in $(seq 21); do
-    curl -s -o /dev/null -w '%{time_total}\n' "$service/zb/douyu.php?p=0"
-done | sort -n | sed -n 11p | awk '{ printf "%.2f", $1 * 1000 }')
-wine_bench click_bench "$curl_ms"
+wine_bench click_bench "$(median_ms 21 "$service/zb/douyu.php?p=0")"
 curl -s -o /dev/null "$service/__control/reset"
+
+# The native client reading a 50 MiB body, beside curl reading the same.
+wine_bench body_read_bench "$(median_ms 5 "$service/drill/large?mb=50")"

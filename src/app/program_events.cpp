@@ -1,6 +1,8 @@
 #include "program_events.h"
 
 #include "catalogue/category_dispatch.h"
+#include "catalogue/download_menu.h"
+#include "catalogue/download_source.h"
 #include "catalogue/route_selector.h"
 #include "playback/playback.h"
 
@@ -14,5 +16,19 @@ EventTable programEventTable() {
          [](std::int32_t, std::int32_t) { onCatalogueRowDoubleClicked(); }},
         {"透明标签1", ControlEvent::LeftButtonPressed,
          [](std::int32_t, std::int32_t) { onForumLinkPressed(); }},
+        {"组合框3", ControlEvent::ItemSelected,
+         [](std::int32_t, std::int32_t) { onDownloadSourceSelected(); }},
+        {"超级列表框2", ControlEvent::RightClick,
+         [](std::int32_t, std::int32_t) { onDownloadListRightClicked(); }},
+        {"菜单", ControlEvent::MenuEntryChosen,
+         [](std::int32_t entry, std::int32_t) {
+             if (entry == 1) {
+                 openDownloadAddress();
+             } else if (entry == 2) {
+                 copyAddressAndName();
+             } else if (entry == 3) {
+                 clearDownloadList();
+             }
+         }},
     };
 }

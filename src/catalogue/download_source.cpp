@@ -1,0 +1,55 @@
+#include "download_source.h"
+
+#include "common/convert.h"
+#include "common/hosts.h"
+#include "common/program_state.h"
+#include "common/text.h"
+#include "http/native_http_request.h"
+#include "win32/list_view.h"
+#include "win32/named_controls.h"
+#include "win32/window_text.h"
+
+namespace {
+
+struct DownloadSource {
+    const char* path;
+    const char* separator;
+};
+
+constexpr DownloadSource kSources[] = {
+    {"/33.txt", "Nuvri福利下载"},
+    {"/2.txt", "-Nuvri福利下载-"},
+};
+
+constexpr char kTitleSuffix[] = "-Nuvri福利下载-";
+
+}  // namespace
+
+void onDownloadSourceSelected() {
+    const std::int32_t choice = selectedItem(namedControl("组合框3"));
+    if (choice < 0 || choice >= static_cast<std::int32_t>(std::size(kSources))) {
+        return;
+    }
+    const DownloadSource& source = kSources[choice];
+    // The fetch lets other handlers run, a second choice included; each run
+    // empties the list before it fills, so the run that fills last decides.
+    const Text text = nativeHttpRequest(gbk::concat("http://", kDownloadHost, source.path));
+    if (ProgramState* state = programState()) {
+        state->downloadListText = text;
+    }
+
+    HWND list = namedControl("超级列表框2");
+    RowBatch batch(list);
+    deleteAllRows(list);
+    const Table<Text> lines = gbk::split(text, "\r\n");
+    for (std::int32_t i = 1; i <= count(lines); ++i) {
+        const std::int32_t row = i - 1;
+        appendRow(list);
+        setCellText(list, row, 0, toText(i));
+        const Table<Text> pieces = gbk::split(lines[i], source.separator);
+        if (count(pieces) >= 2) {
+            setCellText(list, row, 1, pieces[1] + kTitleSuffix);
+            setCellText(list, row, 2, pieces[2]);
+        }
+    }
+}
