@@ -77,3 +77,14 @@ TEST_F(NativeHttpRequestTest, StepsTheNetworkCanFailReportTheirTexts) {
     EXPECT_EQ(request("/drill/close", &status), "");
     EXPECT_EQ(status, "712 服务器未响应!");
 }
+
+// The status line of the answer replaces a read failure's text, so a body cut
+// off mid-way comes back as far as it arrived, with the answer's status.
+TEST_F(NativeHttpRequestTest, ABodyCutOffMidWayIsKeptAsFarAsItArrived) {
+    Text status;
+    Bytes body;
+    nativeHttpRequest(kService + "/drill/drop?bytes=5000", 0, {}, nullptr, nullptr, {}, nullptr,
+                      false, {}, {}, {}, {}, {}, 0, nullptr, &status, &body);
+    EXPECT_EQ(status, "200 OK");
+    EXPECT_EQ(body.size(), 5000u);
+}
