@@ -4,10 +4,10 @@
 usage: generate_playlists.py OUTPUT.cpp MEDIA_HOST
 
 Each playlist is GBK text, one video per CR LF line: a title, a picture and a
-media address, each behind its tag and followed by a bar. Titles come from
-word lists drawn with a fixed seed, so one media host always gives the same
-bytes. Every byte is written as a hex escape:
-the compiler's execution character set then cannot change a single one.
+media address, each behind its tag and followed by a bar. Titles are put
+together from the word lists below by a random generator with a fixed seed:
+the output depends on the media host alone. Every byte is written as a hex
+escape, so the compiler's execution character set cannot change any of them.
 """
 import random
 import sys
