@@ -1,17 +1,14 @@
 #include "remote_fill.h"
 
-#include <algorithm>
-
 #include "catalogue/utf8_to_gbk.h"
+#include "common/bytes.h"
 #include "http/object_http_request.h"
 #include "win32/list_view.h"
 #include "win32/named_controls.h"
 
 void fillFromRemoteList(std::string_view address, const Text& pattern, RegexMatcher& matcher) {
     const Bytes body = objectHttpRequest(address);
-    const auto end = std::find(body.begin(), body.end(), std::uint8_t{0});
-    const Text answer = utf8ToGbk(std::string_view(reinterpret_cast<const char*>(body.data()),
-                                                   static_cast<std::size_t>(end - body.begin())));
+    const Text answer = utf8ToGbk(readText(body));
 
     matcher.create(pattern, answer);
     HWND list = namedControl("超级列表框1");

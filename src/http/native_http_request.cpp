@@ -1,14 +1,15 @@
 #include "native_http_request.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "charset_decoding.h"
 #include "common/automation.h"
+#include "common/bytes.h"
 #include "common/pending_events.h"
 #include "common/text.h"
 #include "cookie_text.h"
 #include "textmatch/regex_matcher.h"
+#include "timeout.h"
 #include "utf16_bytes.h"
 #include "winhttp_api.h"
 
@@ -39,16 +40,6 @@ const char16_t* wide(const Bytes& utf16) {
 const char* methodText(std::int32_t method) {
     static const char* const verbs[] = {"GET", "POST", "HEAD", "PUT"};
     return method >= 0 && method <= 3 ? verbs[method] : "GET";
-}
-
-std::int32_t timeoutMs(std::int32_t seconds) {
-    if (seconds < 1) {
-        return kDefaultTimeoutMs;
-    }
-    // Beyond about 24 days the milliseconds would not fit; wait as long as possible.
-    return seconds > std::numeric_limits<std::int32_t>::max() / 1000
-               ? std::numeric_limits<std::int32_t>::max()
-               : seconds * 1000;
 }
 
 // The request header text: the caller's lines, then each default line the
@@ -134,9 +125,8 @@ std::optional<Text> rawResponseHeaders(WinHttpApi& api, HttpHandle request) {
 
 // The body as text up to its first zero byte, decoded by the charset that a
 // meta tag in its first 1,024 bytes declares.
-Text bodyText(const Bytes& body, RegexMatcher& matcher) {
-    const auto end = std::find(body.begin(), body.end(), std::uint8_t{0});
-    Text text(body.begin(), end);
+Text decodedBodyText(const Bytes& body, RegexMatcher& matcher) {
+    Text text = readText(body);
     enterComApartment();
     if (matcher.create(kCharsetPattern, gbk::left(text, 1024))) {
         const Text charset = matcher.subMatchText(1, 1);
@@ -153,7 +143,7 @@ Text bodyText(const Bytes& body, RegexMatcher& matcher) {
 
 }  // namespace
 
-Text nativeHttpRequest(std::string_view url, std::int32_t method, std::string_view bodyText_,
+Text nativeHttpRequest(std::string_view url, std::int32_t method, std::string_view bodyText,
                        Text* cookies, Text* returnedCookies, std::string_view headers,
                        Text* responseHeaders, bool noRedirect, std::string_view userName,
                        std::string_view password, std::string_view proxy,
@@ -204,7 +194,7 @@ Text nativeHttpRequest(std::string_view url, std::int32_t method, std::string_vi
     if (!handles.request) {
         return fail("704 创建WinHttp请求失败!", true);
     }
-    const std::int32_t t = timeoutMs(timeoutSeconds);
+    const std::int32_t t = timeoutMilliseconds(timeoutSeconds, kDefaultTimeoutMs);
     if (!api.setTimeouts(handles.request, t, t, t, t)) {
         return fail("705 设置超时时间失败!", true);
     }
@@ -236,8 +226,8 @@ Text nativeHttpRequest(std::string_view url, std::int32_t method, std::string_vi
                                kAddHeaders | kReplaceHeaders)) {
         return fail("710 设置协议头失败!", true);
     }
-    if (!api.sendRequest(handles.request, reinterpret_cast<const std::uint8_t*>(bodyText_.data()),
-                         static_cast<std::uint32_t>(bodyText_.size()))) {
+    if (!api.sendRequest(handles.request, reinterpret_cast<const std::uint8_t*>(bodyText.data()),
+                         static_cast<std::uint32_t>(bodyText.size()))) {
         return fail("711 发送请求失败!", true);
     }
     if (!api.receiveResponse(handles.request)) {
@@ -275,7 +265,7 @@ Text nativeHttpRequest(std::string_view url, std::int32_t method, std::string_vi
         if (returnedCookies) {
             *returnedCookies = setCookies;
         }
-        text = bodyText(body, matcher);
+        text = decodedBodyText(body, matcher);
         if (bodyBytes) {
             *bodyBytes = std::move(body);
         }

@@ -1,18 +1,17 @@
 #include "object_http_request.h"
 
 #include <cmath>
-#include <limits>
 #include <variant>
 
 #include "common/text.h"
 #include "cookie_text.h"
 #include "header_line.h"
+#include "timeout.h"
 
 namespace {
 
 constexpr char kProgId[] = "WinHttp.WinHttpRequest.5.1";
 constexpr std::int32_t kDefaultTimeoutMs = 15000;
-constexpr std::int32_t kMaxTimeoutSeconds = std::numeric_limits<std::int32_t>::max() / 1000;
 constexpr std::int32_t kProxySettingNamed = 2;
 constexpr std::int32_t kOptionEnableRedirects = 6;
 constexpr std::int32_t kOptionSslErrorIgnoreFlags = 4;
@@ -98,11 +97,7 @@ Bytes objectHttpRequest(std::string_view url, std::int32_t method, std::string_v
     }
 
     if (timeoutSeconds != -1) {
-        // Beyond about 24 days the milliseconds would not fit; wait as long as possible.
-        const std::int32_t ms = timeoutSeconds < 1 ? kDefaultTimeoutMs
-                                : timeoutSeconds > kMaxTimeoutSeconds
-                                    ? std::numeric_limits<std::int32_t>::max()
-                                    : timeoutSeconds * 1000;
+        const std::int32_t ms = timeoutMilliseconds(timeoutSeconds, kDefaultTimeoutMs);
         automation::call(request, "SetTimeouts", {ms, ms, ms, ms});
     }
     if (!proxy.empty()) {

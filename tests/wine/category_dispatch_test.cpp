@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <tuple>
 #include <vector>
 
@@ -15,9 +14,9 @@
 #include "common/program_state.h"
 #include "common/text.h"
 #include "dialog_watcher.h"
-#include "http/object_http_request.h"
 #include "program_window.h"
 #include "screenshot.h"
+#include "service_control.h"
 #include "win32/browser_view.h"
 #include "win32/list_view.h"
 #include "win32/rollup_menu.h"
@@ -39,25 +38,11 @@ std::ostream& operator<<(std::ostream& out, const Row& row) {
     return out << "[" << row.title << " | " << row.address << "]";
 }
 
-Text percentEncoded(std::string_view text) {
-    Text encoded;
-    for (unsigned char c : text) {
-        char escape[4];
-        std::snprintf(escape, sizeof escape, "%%%02X", c);
-        encoded += std::isalnum(c) ? Text(1, static_cast<char>(c)) : Text(escape);
-    }
-    return encoded;
-}
-
-Text control(std::string_view command) {
-    const Bytes body = objectHttpRequest(kService + "/__control/" + Text(command));
-    return Text(body.begin(), body.end());
-}
-
 // The rows the service says its current answer for `path` holds.
 std::vector<Row> expectedRows(std::string_view path) {
     std::vector<Row> rows;
-    const Text lines = utf8ToGbk(control("expected?format=lines&path=" + percentEncoded(path)));
+    const Text lines =
+        utf8ToGbk(serviceControl("expected?format=lines&path=" + percentEncoded(path)));
     for (const Text& line : gbk::split(lines, "\r\n")) {
         const Table<Text> cells = gbk::split(line, "\t");
         rows.push_back({cells.size() > 0 ? cells[1] : "", cells.size() > 1 ? cells[2] : ""});
@@ -66,13 +51,13 @@ std::vector<Row> expectedRows(std::string_view path) {
 }
 
 void setFault(std::string_view path, std::string_view fault) {
-    control("fault?path=" + percentEncoded(path) + "&" + Text(fault));
+    serviceControl("fault?path=" + percentEncoded(path) + "&" + Text(fault));
 }
 
 class CategoryDispatchTest : public ProgramWindowTest {
   protected:
-    void SetUp() override { control("reset"); }
-    void TearDown() override { control("reset"); }
+    void SetUp() override { serviceControl("reset"); }
+    void TearDown() override { serviceControl("reset"); }
 
     static HWND list() { return window->control("超级列表框1"); }
     static HWND player() { return window->control("超文本浏览框1"); }
@@ -127,7 +112,7 @@ TEST_F(CategoryDispatchTest, ARemoteFillReplacesTheRowsOfTheFillBefore) {
 TEST_F(CategoryDispatchTest, AClickAsksTheServiceOnceWithCommasAsWrittenAndNoCookie) {
     const Text path = "/zb/douyu.php?p=23,38,39,40,41,59,61,62,93,88";
     click(1, 6);
-    const Text recorded = control("requests");
+    const Text recorded = serviceControl("requests");
     const Table<Text> pieces = gbk::split(recorded, "\"path\": \"" + path + "\"");
     EXPECT_EQ(pieces.size(), 2) << recorded;
     EXPECT_EQ(gbk::split(recorded, "\"method\": \"GET\"").size(), 2) << recorded;
@@ -201,7 +186,7 @@ TEST_F(CategoryDispatchTest, NoUsableAnswerLeavesTheListEmptyAndStillShowsTheInf
         EXPECT_EQ(rowCount(list()), 0) << fault;
         EXPECT_EQ(browserAddress(player()), kInformationPage) << fault;
     }
-    control("reset");
+    serviceControl("reset");
     click(1, 1);
     EXPECT_EQ(rows(), expectedRows(path));
 }
@@ -215,7 +200,7 @@ TEST_F(CategoryDispatchTest, AnAnswerSlowerThanTheTimeOutFillsNothingOrEverythin
     click(1, 2);
     const std::vector<Row> late = rows();
     EXPECT_TRUE(late.empty() || late == expectedRows(path)) << late.size() << " rows";
-    control("reset");
+    serviceControl("reset");
     click(1, 0);
     EXPECT_EQ(rows(), expectedRows("/zb/douyu.php?p=4"));
 }
@@ -242,7 +227,7 @@ TEST_F(CategoryDispatchTest, ATenMegabyteAnswerFillsEveryItem) {
         const int row = static_cast<int>(i);
         EXPECT_EQ((Row{cellText(list(), row, 0), cellText(list(), row, 1)}), expected[i]);
     }
-    control("reset");
+    serviceControl("reset");
     click(1, 4);
     EXPECT_EQ(rows(), expectedRows(path));
     saveScreenshot(window->handle(), L"after_faults");

@@ -7,9 +7,9 @@
 #include "common/hosts.h"
 #include "common/program_state.h"
 #include "common/text.h"
-#include "http/object_http_request.h"
 #include "program_window.h"
 #include "screenshot.h"
+#include "service_control.h"
 #include "win32/list_view.h"
 
 namespace {
@@ -29,13 +29,9 @@ std::ostream& operator<<(std::ostream& out, const Row& row) {
     return out << "[" << row.number << " | " << row.title << " | " << row.address << "]";
 }
 
-void control(const Text& command) {
-    objectHttpRequest(kService + "/__control/" + command);
-}
-
 class DownloadListTest : public ProgramWindowTest {
   protected:
-    void TearDown() override { control("reset"); }
+    void TearDown() override { serviceControl("reset"); }
 
     static HWND list() { return window->control("超级列表框2"); }
 
@@ -94,12 +90,12 @@ TEST_F(DownloadListTest, ThePictureSetListUsesItsOwnSeparatorAndAgainRenumbers) 
 
 TEST_F(DownloadListTest, NoAnswerLeavesTheListEmptyAndNoChoiceChangesNothing) {
     choose(0);
-    control("fault?path=%2F33.txt&mode=close");
+    serviceControl("fault?path=%2F33.txt&mode=close");
     choose(0);
     EXPECT_EQ(rowCount(list()), 0);
     EXPECT_EQ(programState()->downloadListText, Text());
 
-    control("reset");
+    serviceControl("reset");
     choose(1);
     choose(-1);
     EXPECT_EQ(rowCount(list()), 9);
