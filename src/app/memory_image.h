@@ -1,0 +1,41 @@
+#pragma once
+// The in-memory module loader: maps a 32-bit DLL image held in a byte array
+// into the process without the system loader (no file), finds its exports by
+// name, calls them and unloads it again.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "image_services.h"
+
+// One loaded image; allocated from the process heap.
+struct MemoryImage {
+    void* headers;   // the NT headers inside the loaded copy
+    void* codeBase;  // base of the address range reserved for the image
+    void** modules;  // libraries loaded for the imports, in load order
+    std::int32_t moduleCount;
+    std::uint32_t initialized;  // 1 once the entry routine accepted the attach
+};
+
+// Maps the `length` bytes at `data`; null when they are not a loadable 32-bit
+// DLL image (damaged or truncated images included) or loading fails.
+MemoryImage* loadImageFromMemory(const std::uint8_t* data, std::size_t length,
+                                 ImageServices& services = imageServices());
+
+// The address of the export of exactly that name (case-sensitive); null when
+// there is none. Reads only bytes of the image that `services` report
+// readable (a discardable or no-access section may hold export data).
+void* findExport(const MemoryImage* image, const char* name,
+                 ImageServices& services = imageServices());
+
+// Up to 15 argument slots; an empty slot is not passed.
+using ExportArguments = std::optional<std::uint32_t>[15];
+
+// Calls `function` with the present arguments in slot order, the callee
+// (stdcall) or the caller (cdecl) removing them, and returns its result.
+std::uint32_t callExport(void* function, bool callerCleans, const ExportArguments& arguments);
+
+// Runs the detach notification, frees the imported libraries and the image;
+// null does nothing.
+void freeImage(MemoryImage* image, ImageServices& services = imageServices());

@@ -1,0 +1,96 @@
+// Import resolution: each library named by a readable import descriptor is
+// loaded and kept in the record, and each function it lists is looked up by
+// name or ordinal and stored in its slot. The descriptor list ends at a
+// descriptor with Name 0, at one that cannot be read, or at the end of the
+// image.
+#include <cstring>
+
+#include "memory_image_steps.h"
+
+namespace {
+
+// Adds `module` to the record's list; false when the list cannot grow.
+bool keepModule(MemoryImage& image, void* module, ImageServices& services) {
+    const std::uint32_t size = static_cast<std::uint32_t>((image.moduleCount + 1) * sizeof(void*));
+    void* grown = services.heapReAlloc(pe::kHeapZeroMemory, image.modules, size);
+    if (!grown) {
+        return false;
+    }
+    image.modules = static_cast<void**>(grown);
+    image.modules[image.moduleCount++] = module;
+    return true;
+}
+
+// Fills the function slots of one descriptor from its lookup list.
+bool resolveFunctions(const MemoryImage& image, const ImageLayout& layout,
+                      const pe::ImportDescriptor& descriptor, void* module,
+                      ImageServices& services) {
+    std::uint8_t* base = imageBytes(image);
+    const std::uint64_t lookup =
+        descriptor.OriginalFirstThunk ? descriptor.OriginalFirstThunk : descriptor.FirstThunk;
+    for (std::uint64_t index = 0;; ++index) {
+        std::uint32_t entry;
+        if (!readInside(base, layout.sizeOfImage, lookup + index * 4, entry)) {
+            return false;
+        }
+        if (entry == 0) {
+            return true;
+        }
+        const std::uint64_t slot = descriptor.FirstThunk + index * 4;
+        if (!writableInside(layout, slot, 4)) {
+            return false;
+        }
+        const char* name;
+        if (entry & pe::kImportByOrdinal) {
+            name = reinterpret_cast<const char*>(std::uintptr_t{entry & 0xFFFF});
+        } else if (textInside(base, layout.sizeOfImage, std::uint64_t{entry} + 2)) {
+            name = reinterpret_cast<const char*>(base + entry + 2);
+        } else {
+            return false;
+        }
+        void* function = services.procAddress(module, name);
+        if (!function) {
+            return false;
+        }
+        const std::uint32_t address = imageAddress(function);
+        std::memcpy(base + slot, &address, sizeof address);
+    }
+}
+
+}  // namespace
+
+bool resolveImports(MemoryImage& image, const ImageLayout& layout, ImageServices& services) {
+    const pe::DataDirectory directory =
+        loadedHeaders(image).OptionalHeader.DataDirectory[pe::kImportDirectory];
+    if (directory.Size == 0) {
+        return true;
+    }
+    std::uint8_t* base = imageBytes(image);
+    pe::ImportDescriptor descriptor;
+    for (std::uint64_t offset = directory.VirtualAddress;
+         fitsInside(offset, sizeof descriptor, layout.sizeOfImage) &&
+         !services.isBadReadPtr(base + offset, sizeof descriptor);
+         offset += sizeof descriptor) {
+        std::memcpy(&descriptor, base + offset, sizeof descriptor);
+        if (descriptor.Name == 0) {
+            break;
+        }
+        if (!textInside(base, layout.sizeOfImage, descriptor.Name)) {
+            return false;
+        }
+        void* module = services.loadLibrary(reinterpret_cast<const char*>(base + descriptor.Name));
+        if (!module) {
+            return false;
+        }
+        // A library the record cannot hold is freed here; freeImage would not
+        // know of it.
+        if (!keepModule(image, module, services)) {
+            services.freeLibrary(module);
+            return false;
+        }
+        if (!resolveFunctions(image, layout, descriptor, module, services)) {
+            return false;
+        }
+    }
+    return true;
+}

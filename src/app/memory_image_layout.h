@@ -1,0 +1,34 @@
+#pragma once
+// What the loader takes from an image's headers before it maps anything:
+// every value checked against the image's bytes, so that the later steps
+// neither read outside the bytes nor write outside the reserved range.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "image_bounds.h"
+
+struct ImageLayout {
+    std::uint32_t ntOffset;            // e_lfanew
+    std::uint32_t sectionTableOffset;  // from the start of the image
+    std::uint16_t sectionCount;
+    std::uint32_t preferredBase;  // ImageBase
+    std::uint32_t sizeOfImage;
+    std::uint32_t sizeOfHeaders;
+    std::uint32_t sectionAlignment;
+    std::uint32_t entryPoint;  // AddressOfEntryPoint; 0: none
+};
+
+// The layout of the `length` bytes at `data`, or nothing when they are not a
+// 32-bit i386 image the loader can map: headers outside the bytes, sizes or
+// alignments that would take a section outside the image, over the headers
+// or over another section, raw data outside the bytes.
+std::optional<ImageLayout> readImageLayout(const std::uint8_t* data, std::size_t length);
+
+// True when the loader may write `count` bytes at `offset` of the loaded
+// copy: inside the image and after its headers, which later steps and
+// findExport read back.
+inline bool writableInside(const ImageLayout& layout, std::uint64_t offset, std::uint64_t count) {
+    return offset >= layout.sizeOfHeaders && fitsInside(offset, count, layout.sizeOfImage);
+}

@@ -1,0 +1,61 @@
+// Final section protections: each section gets the page protection that its
+// execute, read and write characteristics name (uncached when it asks for
+// it), or, when discardable, is decommitted. Failures of the protection
+// calls are ignored.
+#include <cstring>
+
+#include "memory_image_steps.h"
+
+namespace {
+
+// Indexed by execute, read, write (bits 2, 1, 0).
+constexpr std::uint32_t kProtections[8] = {
+    pe::kPageNoAccess, pe::kPageWriteCopy,        pe::kPageReadOnly,    pe::kPageReadWrite,
+    pe::kPageExecute,  pe::kPageExecuteWriteCopy, pe::kPageExecuteRead, pe::kPageExecuteReadWrite,
+};
+
+std::uint32_t protectionFor(std::uint32_t characteristics) {
+    const int index = (characteristics & pe::kScnExecute ? 4 : 0) |
+                      (characteristics & pe::kScnRead ? 2 : 0) |
+                      (characteristics & pe::kScnWrite ? 1 : 0);
+    std::uint32_t protection = kProtections[index];
+    if (characteristics & pe::kScnNotCached) {
+        protection |= pe::kPageNoCache;
+    }
+    return protection;
+}
+
+}  // namespace
+
+void finaliseSections(const MemoryImage& image, const ImageLayout& layout,
+                      ImageServices& services) {
+    const pe::OptionalHeader32 optional = loadedHeaders(image).OptionalHeader;
+    std::uint8_t* base = imageBytes(image);
+    for (std::uint32_t index = 0; index < layout.sectionCount; ++index) {
+        pe::SectionHeader section;
+        std::memcpy(&section, base + layout.sectionTableOffset + index * sizeof section,
+                    sizeof section);
+        const std::uint32_t offset = section.Misc - imageAddress(base);
+        void* address = base + offset;
+        if (section.Characteristics & pe::kScnDiscardable) {
+            // With size 0 the system would decommit to the end of the range.
+            if (section.SizeOfRawData > 0) {
+                services.free(address, section.SizeOfRawData, pe::kMemDecommit);
+            }
+            continue;
+        }
+        std::uint32_t size = section.SizeOfRawData;
+        if (size == 0) {
+            if (section.Characteristics & pe::kScnInitializedData) {
+                size = optional.SizeOfInitializedData;
+            } else if (section.Characteristics & pe::kScnUninitializedData) {
+                size = optional.SizeOfUninitializedData;
+            }
+        }
+        // The image-wide sizes can reach past the image; protections are only
+        // changed inside it.
+        if (size > 0 && fitsInside(offset, size, layout.sizeOfImage)) {
+            services.protect(address, size, protectionFor(section.Characteristics));
+        }
+    }
+}

@@ -1,0 +1,49 @@
+// Writes the fuzzer's first inputs into the folder it is given: the sample
+// library at its usual base and at a free one, an image with every
+// protection combination, and one without sections.
+#include <cstdio>
+#include <string>
+
+#include "support/pe_builder.h"
+#include "support/sample_images.h"
+
+namespace {
+
+bool write(const std::string& path, const PeImage& image) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) {
+        return false;
+    }
+    const bool written =
+        std::fwrite(image.bytes.data(), 1, image.bytes.size(), file) == image.bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
+PeImage protections() {
+    PeBuilder builder;
+    builder.sizeOfInitializedData = 0x300;
+    for (std::uint32_t bits = 0; bits < 8; ++bits) {
+        builder.addSection(".s", bits << 29, {1, 2, 3});
+    }
+    builder.addSection(".nc", 0x44000000, {1});
+    builder.addSection(".d", 0x42000000, {1});
+    builder.addSection(".i", 0x40000040, {}, 0x10);
+    return builder.build();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    const std::string folder = argv[1];
+    PeBuilder elsewhere = sample::libraryBuilder();
+    elsewhere.imageBase = 0x20000000;
+    const bool written = write(folder + "/sample", sample::libraryImage()) &&
+                         write(folder + "/sample-free-base", elsewhere.build()) &&
+                         write(folder + "/protections", protections()) &&
+                         write(folder + "/no-sections", PeBuilder().build());
+    return written ? 0 : 1;
+}
