@@ -2,6 +2,7 @@
 // The program's one-dimensional table: elements numbered from 1. Reading
 // outside 1..count is a fatal runtime error, never undefined behaviour.
 
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -22,6 +23,14 @@ class Table {
     bool empty() const { return items_.empty(); }
     void append(T value) { items_.push_back(std::move(value)); }
     void clear() { items_.clear(); }
+    // Removes element `index`; the later elements move one place down.
+    void remove(std::int64_t index) {
+        items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(checked(index)));
+    }
+    // Keeps the first `newCount` elements, adding default elements to reach it.
+    void resize(std::int32_t newCount) {
+        items_.resize(static_cast<std::size_t>(newCount < 0 ? 0 : newCount));
+    }
 
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }

@@ -28,6 +28,8 @@ HWND createChild(const wchar_t* className, const ChildPlace& place, DWORD style,
     return control;
 }
 
+}  // namespace
+
 // The closed field is as tall as its selection line plus borders. The
 // selection line is sized so the field is `height` pixels; its read-back value
 // differs between versions of the control, so the result is measured and
@@ -47,8 +49,6 @@ void fitClosedHeight(HWND combo, int height) {
         SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), line);
     }
 }
-
-}  // namespace
 
 HWND createListView(const ChildPlace& place, const std::vector<ListColumn>& columns) {
     HWND list =

@@ -32,6 +32,10 @@ HWND createListView(const ChildPlace& place, const std::vector<ListColumn>& colu
 // until an item is chosen. `height` is the closed field's height.
 HWND createComboBox(const ChildPlace& place, const std::vector<Text>& items, const Text& text);
 
+// Makes the closed field of `combo` `height` pixels high again; a drop-down
+// combo box works that height out from its font whenever its width changes.
+void fitClosedHeight(HWND combo, int height);
+
 HWND createPushButton(const ChildPlace& place, const Text& caption);
 HWND createSpinControl(const ChildPlace& place);
 // Multi-line static text; CR LF breaks lines.
