@@ -3,11 +3,50 @@
 #include <algorithm>
 #include <string>
 
+#include "gdi_object.h"
+#include "skin_palette.h"
 #include "wide_text.h"
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"NuvriGroupBox";
+// The skin's palette while the skin library colours the box; absent otherwise.
+constexpr wchar_t kPaletteProperty[] = L"NuvriPalette";
+
+const SkinPalette* paletteOf(HWND box) {
+    return static_cast<const SkinPalette*>(GetPropW(box, kPaletteProperty));
+}
+
+void setPalette(HWND box, const SkinPalette* palette) {
+    delete static_cast<SkinPalette*>(RemovePropW(box, kPaletteProperty));
+    if (palette) {
+        SetPropW(box, kPaletteProperty, new SkinPalette(*palette));
+    }
+    InvalidateRect(box, nullptr, TRUE);
+}
+
+void fill(HDC dc, const RECT& rect, const SkinPalette* palette) {
+    if (!palette) {
+        FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+        return;
+    }
+    GdiObject<HBRUSH> brush(CreateSolidBrush(palette->face));
+    FillRect(dc, &rect, brush.get());
+}
+
+// The etched edge: a dark line with a light one just inside and below it.
+void drawFrame(HDC dc, RECT frame, const SkinPalette* palette) {
+    if (!palette) {
+        DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+        return;
+    }
+    GdiObject<HBRUSH> shadow(CreateSolidBrush(palette->frameShadow));
+    GdiObject<HBRUSH> light(CreateSolidBrush(palette->frameLight));
+    const RECT outer = {frame.left, frame.top, frame.right - 1, frame.bottom - 1};
+    const RECT inner = {frame.left + 1, frame.top + 1, frame.right, frame.bottom};
+    FrameRect(dc, &inner, light.get());
+    FrameRect(dc, &outer, shadow.get());
+}
 
 std::wstring caption(HWND box) {
     const int length = GetWindowTextLengthW(box);
@@ -27,7 +66,8 @@ void paint(HWND box) {
     HDC memory = CreateCompatibleDC(target);
     HBITMAP bitmap = CreateCompatibleBitmap(target, client.right, client.bottom);
     HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-    FillRect(memory, &client, GetSysColorBrush(COLOR_BTNFACE));
+    const SkinPalette* palette = paletteOf(box);
+    fill(memory, client, palette);
 
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0));
     HGDIOBJ oldFont = SelectObject(memory, font ? font : GetStockObject(DEFAULT_GUI_FONT));
@@ -35,7 +75,7 @@ void paint(HWND box) {
     GetTextMetricsW(memory, &metrics);
     RECT frame = client;
     frame.top = metrics.tmHeight / 2;
-    DrawEdge(memory, &frame, EDGE_ETCHED, BF_RECT);
+    drawFrame(memory, frame, palette);
 
     const std::wstring text = caption(box);
     if (!text.empty()) {
@@ -44,9 +84,9 @@ void paint(HWND box) {
                   DT_SINGLELINE | DT_CALCRECT);
         textRect.left -= 2;
         textRect.right = std::min<LONG>(textRect.right + 2, client.right - 6);
-        FillRect(memory, &textRect, GetSysColorBrush(COLOR_BTNFACE));
+        fill(memory, textRect, palette);
         SetBkMode(memory, TRANSPARENT);
-        SetTextColor(memory, GetSysColor(COLOR_WINDOWTEXT));
+        SetTextColor(memory, palette ? palette->text : GetSysColor(COLOR_WINDOWTEXT));
         textRect.left += 2;
         DrawTextW(memory, text.c_str(), static_cast<int>(text.size()), &textRect,
                   DT_SINGLELINE | DT_END_ELLIPSIS);
@@ -60,6 +100,10 @@ void paint(HWND box) {
 }
 
 LRESULT CALLBACK groupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == skinPaletteMessage()) {
+        setPalette(box, skinPaletteOf(lParam));
+        return TRUE;
+    }
     switch (message) {
         case WM_ERASEBKGND:
             return TRUE;
@@ -76,6 +120,7 @@ LRESULT CALLBACK groupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
             return reinterpret_cast<LRESULT>(GetPropW(box, L"NuvriFont"));
         case WM_NCDESTROY:
             RemovePropW(box, L"NuvriFont");
+            setPalette(box, nullptr);
             break;
         case WM_COMMAND:
         case WM_NOTIFY:

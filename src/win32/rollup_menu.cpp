@@ -36,6 +36,10 @@ RollupMenu::RollupMenu(std::vector<RollupGroup> groups)
 }
 
 LRESULT RollupMenu::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == skinPaletteMessage()) {
+        setPalette(skinPaletteOf(lParam));
+        return TRUE;
+    }
     switch (message) {
         case WM_PAINT:
             onPaint();

@@ -5,10 +5,12 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "win32/gdi_object.h"
 #include "win32/rollup_menu.h"
+#include "win32/skin_palette.h"
 
 // A part of the menu under a point or under the keyboard focus.
 struct RollupPart {
@@ -50,6 +52,9 @@ class RollupMenu {
     void onSize();
 
     // Painting.
+    void setPalette(const SkinPalette* palette);
+    // The skin's colour `field` while a skin palette is set, else system colour `systemIndex`.
+    COLORREF colour(COLORREF SkinPalette::*field, int systemIndex) const;
     void onPaint();
     void paintHeader(HDC dc, int group) const;
     void paintEntries(HDC dc) const;
@@ -76,6 +81,7 @@ class RollupMenu {
     std::vector<RollupGroup> groups_;
     // Headers and entries share this font: both are SimSun 12 px.
     GdiObject<HFONT> font_;
+    std::optional<SkinPalette> palette_;
     int openGroup_ = 0;
     int firstEntry_ = 0;
     RollupPart hot_;

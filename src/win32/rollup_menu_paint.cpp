@@ -22,6 +22,21 @@ void fill(HDC dc, const RECT& rect, COLORREF color) {
     FillRect(dc, &rect, brush.get());
 }
 
+// A header bar in the skin's colours: its face inside a raised edge, sunken when down.
+void drawSkinnedBar(HDC dc, const RECT& rect, const SkinPalette& palette, bool down) {
+    fill(dc, rect, palette.headerFace);
+    const RECT topLeft[] = {{rect.left, rect.top, rect.right - 1, rect.top + 1},
+                            {rect.left, rect.top, rect.left + 1, rect.bottom - 1}};
+    const RECT bottomRight[] = {{rect.left, rect.bottom - 1, rect.right, rect.bottom},
+                                {rect.right - 1, rect.top, rect.right, rect.bottom}};
+    for (const RECT& line : topLeft) {
+        fill(dc, line, down ? palette.frameShadow : palette.frameLight);
+    }
+    for (const RECT& line : bottomRight) {
+        fill(dc, line, down ? palette.frameLight : palette.frameShadow);
+    }
+}
+
 void drawCaption(HDC dc, const Text& caption, RECT rect, UINT format, COLORREF color) {
     const std::wstring text = toWide(caption);
     SetTextColor(dc, color);
@@ -31,10 +46,22 @@ void drawCaption(HDC dc, const Text& caption, RECT rect, UINT format, COLORREF c
 
 }  // namespace
 
+void RollupMenu::setPalette(const SkinPalette* palette) {
+    palette_.reset();
+    if (palette) {
+        palette_ = *palette;
+    }
+    redraw();
+}
+
+COLORREF RollupMenu::colour(COLORREF SkinPalette::*field, int systemIndex) const {
+    return palette_ ? (*palette_).*field : GetSysColor(systemIndex);
+}
+
 void RollupMenu::onPaint() {
     OffscreenPaint paint(window_);
     HDC dc = paint.dc();
-    fill(dc, paint.client(), GetSysColor(COLOR_BTNFACE));
+    fill(dc, paint.client(), colour(&SkinPalette::face, COLOR_BTNFACE));
     SelectObject(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
     paintEntries(dc);
@@ -49,17 +76,22 @@ void RollupMenu::onPaint() {
 void RollupMenu::paintHeader(HDC dc, int group) const {
     RECT rect = headerRect(group);
     const bool down = pressed_ == RollupPart{RollupPart::kHeader, group} && hot_ == pressed_;
-    DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
+    if (palette_) {
+        drawSkinnedBar(dc, rect, *palette_, down);
+    } else {
+        DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
+    }
     if (down) {
         OffsetRect(&rect, 1, 1);
     }
     InflateRect(&rect, -4, 0);
-    drawCaption(dc, groups_[group].caption, rect, DT_CENTER, GetSysColor(COLOR_BTNTEXT));
+    drawCaption(dc, groups_[group].caption, rect, DT_CENTER,
+                colour(&SkinPalette::headerText, COLOR_BTNTEXT));
 }
 
 void RollupMenu::paintEntries(HDC dc) const {
     const RECT area = entryArea();
-    fill(dc, area, GetSysColor(COLOR_WINDOW));
+    fill(dc, area, colour(&SkinPalette::entryBack, COLOR_WINDOW));
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     for (int entry = firstEntry_; entry < entryCount(); ++entry) {
@@ -75,16 +107,17 @@ void RollupMenu::paintEntries(HDC dc) const {
 void RollupMenu::paintEntry(HDC dc, int entry) const {
     RECT rect = entryRect(entry);
     const RollupPart part{RollupPart::kEntry, entry};
-    COLORREF textColor = GetSysColor(COLOR_WINDOWTEXT);
+    COLORREF textColor = colour(&SkinPalette::entryText, COLOR_WINDOWTEXT);
     RECT highlight = rect;
     InflateRect(&highlight, -2, -1);
+    const COLORREF accent = colour(&SkinPalette::highlight, COLOR_HIGHLIGHT);
     if (pressed_ == part && hot_ == part) {
-        fill(dc, highlight, GetSysColor(COLOR_HIGHLIGHT));
-        textColor = GetSysColor(COLOR_HIGHLIGHTTEXT);
+        fill(dc, highlight, accent);
+        textColor = colour(&SkinPalette::highlightText, COLOR_HIGHLIGHTTEXT);
     } else if (hot_ == part && pressed_.kind == RollupPart::kNothing) {
-        const COLORREF accent = GetSysColor(COLOR_HIGHLIGHT);
-        fill(dc, highlight, mix(GetSysColor(COLOR_WINDOW), accent, 20));
-        GdiObject<HBRUSH> frame(CreateSolidBrush(mix(GetSysColor(COLOR_WINDOW), accent, 60)));
+        const COLORREF back = colour(&SkinPalette::entryBack, COLOR_WINDOW);
+        fill(dc, highlight, mix(back, accent, 20));
+        GdiObject<HBRUSH> frame(CreateSolidBrush(mix(back, accent, 60)));
         FrameRect(dc, &highlight, frame.get());
     }
     rect.left += kEntryIndent;
