@@ -16,6 +16,7 @@ enum class ControlEvent {
     LeftButtonPressed,  // transparent label
     Clicked,            // push button
     MenuEntryChosen,    // popup menu: (1-based position, 0)
+    Created,            // the window: all its controls exist, not shown yet
 };
 
 struct EventBinding {

@@ -118,6 +118,7 @@ void MainWindow::onCreate(HWND window) {
         menus_.push_back(createPopupMenu(menu.items, firstId));
         nameMenu(menu.name, menus_.back());
     }
+    raise(layout_.name, ControlEvent::Created);
 }
 
 const ControlTemplate* MainWindow::controlOf(int id) const {

@@ -4,10 +4,12 @@
 #include "catalogue/download_menu.h"
 #include "catalogue/download_source.h"
 #include "catalogue/route_selector.h"
+#include "main_window_created.h"
 #include "playback/playback.h"
 
 EventTable programEventTable() {
     return {
+        {"主窗口", ControlEvent::Created, [](std::int32_t, std::int32_t) { onMainWindowCreated(); }},
         {"卷帘式菜单1", ControlEvent::EntryClicked,
          [](std::int32_t group, std::int32_t entry) { onCategoryEntryClicked(group, entry); }},
         {"组合框2", ControlEvent::ItemSelected,

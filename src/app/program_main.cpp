@@ -2,21 +2,29 @@
 // the message loop until the window is closed.
 #include "common/end_procedures.h"
 #include "common/program_state.h"
+#include "embedded_skin.h"
 #include "main_window.h"
 #include "main_window_template.h"
 #include "program_events.h"
+#include "skin_binding.h"
 #include "win32/external_function.h"
 #include "win32/process_setup.h"
 #include "win32/top_level_window.h"
 
 namespace {
 
+// The skinning library, loaded from the bytes the program carries before any
+// window exists; the main window attaches it.
+ProgramSkin loadProgramSkin() {
+    return ProgramSkin(new SkinBinding(skinLibraryImage()), [](SkinBinding* skin) { delete skin; });
+}
+
 int programMain() {
     {
         OleSession ole;
         enterProgramFolder();
         const WindowTemplate& layout = mainWindowTemplate();
-        createProgramState();
+        createProgramState(loadProgramSkin());
         registerEndProcedure(onProgramEnd);
         MainWindow window(layout, programEventTable());
         if (window.create()) {

@@ -6,8 +6,9 @@ namespace {
 std::unique_ptr<ProgramState> state;
 }  // namespace
 
-void createProgramState() {
+void createProgramState(ProgramSkin skin) {
     state = std::make_unique<ProgramState>();
+    state->skin = std::move(skin);
 }
 
 ProgramState* programState() {
@@ -19,9 +20,10 @@ void onProgramEnd() {
         return;
     }
     // The order of release is fixed: the catalogue's rows first, then the
-    // layout's records, the scratch texts last.
+    // skin, the layout's records, the scratch texts last.
     state->itemTitles = {};
     state->itemAddresses = {};
+    state->skin.reset();
     state->childHandles = {};
     state->childPlacements = {};
     state->layoutWindows = {};

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "table.h"
@@ -21,11 +22,17 @@ struct ChildPlacement {
     std::int32_t fixedHeight = 0;
 };
 
+// The skinning library, loaded at start-up and attached by the main window;
+// destroying it detaches the skin and unloads the library.
+class SkinBinding;
+using ProgramSkin = std::unique_ptr<SkinBinding, void (*)(SkinBinding*)>;
+
 struct ProgramState {
     Table<Text> itemTitles;
     Table<Text> itemAddresses;
     std::int32_t fillRow = 0;
     std::int32_t lastRow = 0;
+    ProgramSkin skin{nullptr, nullptr};
     std::array<std::int32_t, 4> sizeLimits{};
     std::intptr_t previousWindowProc = 0;
     Table<std::intptr_t> childHandles;
@@ -36,8 +43,8 @@ struct ProgramState {
     std::optional<Text> downloadListText;
 };
 
-// Creates the state at start-up.
-void createProgramState();
+// Creates the state at start-up; it takes over the skin loaded for it.
+void createProgramState(ProgramSkin skin = {nullptr, nullptr});
 
 // The state; null before start-up and after the end procedure.
 ProgramState* programState();

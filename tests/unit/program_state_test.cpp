@@ -23,3 +23,31 @@ TEST(ProgramStateTest, LivesFromStartUpToTheEndProcedure) {
     onProgramEnd();
     EXPECT_EQ(programState(), nullptr);
 }
+
+namespace {
+// What the state still held when the skin was destroyed.
+struct SkinRelease {
+    bool called = false;
+    std::int32_t titles = -1;
+    std::int32_t placements = -1;
+};
+SkinRelease skinRelease;
+
+void recordSkinRelease(SkinBinding*) {
+    skinRelease = {true, count(programState()->itemTitles),
+                   count(programState()->childPlacements)};
+}
+}  // namespace
+
+TEST(ProgramStateTest, TheSkinIsDestroyedAfterTheRowsAndBeforeTheLayoutRecords) {
+    static int token;
+    createProgramState(ProgramSkin(reinterpret_cast<SkinBinding*>(&token), recordSkinRelease));
+    appendElement(programState()->itemTitles, Text("标题"));
+    appendElement(programState()->childPlacements, ChildPlacement{});
+
+    onProgramEnd();
+
+    EXPECT_TRUE(skinRelease.called);
+    EXPECT_EQ(skinRelease.titles, 0);
+    EXPECT_EQ(skinRelease.placements, 1);
+}
