@@ -7,7 +7,7 @@
 #include "memory_image.h"
 
 // On i686 the callee removes its arguments with stdcall; x86-64 and other
-// hosts have a single convention and warn about the attribute. There GCC
+// hosts have a single convention and warn about the attribute. On i686 GCC
 // also takes a cdecl and a stdcall call through the same pointer with the
 // same arguments for one and merges them (keeping the stdcall one), so each
 // convention's call is compiled in a function of its own, never inlined.
