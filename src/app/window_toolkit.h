@@ -60,7 +60,8 @@ class WindowToolkit {
     virtual WindowRect windowRect(std::intptr_t window) = 0;
     virtual WindowPoint screenToClient(std::intptr_t window, WindowPoint point) = 0;
     virtual bool isWindow(std::intptr_t window) = 0;
-    // SetWindowPos with no insert-after window and flags 0; a combo box ends
+    // Moves and sizes a child, leaving its place in its siblings' stacking
+    // order (which is also the order Tab visits them in); a combo box ends
     // up as high as asked even where the control would pick its own height.
     virtual void setWindowPos(std::intptr_t window, std::int32_t x, std::int32_t y,
                               std::int32_t width, std::int32_t height) = 0;

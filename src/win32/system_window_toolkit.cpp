@@ -62,7 +62,9 @@ class SystemWindowToolkit final : public WindowToolkit {
     bool isWindow(std::intptr_t window) override { return IsWindow(hwnd(window)) != FALSE; }
     void setWindowPos(std::intptr_t window, std::int32_t x, std::int32_t y, std::int32_t width,
                       std::int32_t height) override {
-        SetWindowPos(hwnd(window), nullptr, x, y, width, height, 0);
+        // Without SWP_NOZORDER every child would be raised to the top as it is
+        // placed, reversing the siblings' order and with it the Tab order.
+        SetWindowPos(hwnd(window), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
         if (isComboBox(hwnd(window))) {
             fitClosedHeight(hwnd(window), height);
         }

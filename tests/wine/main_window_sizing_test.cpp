@@ -101,6 +101,21 @@ TEST_F(MainWindowSizingTest, SkinnedWindowKeepsItsProportionsFromTheMinimumToLar
     EXPECT_EQ(usual.cy, 706);
 }
 
+TEST_F(MainWindowSizingTest, TabKeepsTheTemplatesOrderAfterResizing) {
+    showAt(1000, 600, L"skinned_1000x600");
+    const char* order[] = {"超级列表框1", "组合框2",     "按钮1",       "超文本浏览框1",
+                           "组合框3",     "超级列表框2", "卷帘式菜单1", "超级列表框1"};
+    SetForegroundWindow(window->handle());
+    SetFocus(window->control(order[0]));
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        MSG tab = {GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        IsDialogMessageW(window->handle(), &tab);
+        HWND expected = window->control(order[i]);
+        EXPECT_TRUE(GetFocus() == expected || IsChild(expected, GetFocus()))
+            << "after " << i << " tabs, expected " << order[i];
+    }
+}
+
 TEST_F(MainWindowSizingTest, TheSizeQueryAnswersTheProgramsLimits) {
     MINMAXINFO info = {};
     info.ptMaxSize = {1111, 2222};
