@@ -15,9 +15,12 @@ if(WIN32)
     add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
     # One self-contained executable: no mingw runtime DLLs beside it.
     add_link_options(-static -static-libgcc -static-libstdc++)
-    # Test programs run under Wine with a private prefix inside the build tree.
-    set(CMAKE_CROSSCOMPILING_EMULATOR
-        ${PROJECT_SOURCE_DIR}/tools/wine-exec.sh ${CMAKE_BINARY_DIR}/wineprefix)
+    # Test programs of the cross build run under Wine with a private prefix
+    # inside the build tree; on Windows itself they run as they are.
+    if(CMAKE_CROSSCOMPILING)
+        set(CMAKE_CROSSCOMPILING_EMULATOR
+            ${PROJECT_SOURCE_DIR}/tools/wine-exec.sh ${CMAKE_BINARY_DIR}/wineprefix)
+    endif()
 else()
     option(NUVRI_SANITIZE "Build the native tree with AddressSanitizer and UBSan" ON)
     if(NUVRI_SANITIZE)

@@ -1,16 +1,18 @@
 #!/bin/bash
 # Configures and builds one tree: build.sh native|windows [TARGET...]
+# The tree is build/native or build/windows, or NUVRI_BUILD_DIR when set.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 tree="$1"
 shift
+dir="${NUVRI_BUILD_DIR:-$root/build/$tree}"
 
 case "$tree" in
     native)
-        cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+        cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
         ;;
     windows)
-        cmake -S "$root" -B "$root/build/windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
             -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-mingw.cmake" >/dev/null
         ;;
     *)
@@ -23,4 +25,4 @@ targets=()
 for target in "$@"; do
     targets+=(--target "$target")
 done
-cmake --build "$root/build/$tree" "${targets[@]}"
+cmake --build "$dir" "${targets[@]}"

@@ -9,6 +9,7 @@ packages=(
     g++-mingw-w64-i686
     wine wine32:i386 wine64
     xvfb xauth x11-utils imagemagick xdotool curl
+    nsis
     fonts-wqy-zenhei
 )
 

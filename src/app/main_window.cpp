@@ -6,6 +6,7 @@
 
 #include "common/hosts.h"
 #include "win32/browser_view.h"
+#include "win32/dpi_scale.h"
 #include "win32/group_box.h"
 #include "win32/named_controls.h"
 #include "win32/named_menus.h"
@@ -17,14 +18,15 @@
 namespace {
 
 // Controls are numbered from here in template order; the items of popup
-// menu m from kFirstMenuItemId + 100 * m.
+// menu m from kFirstMenuItemId + 100 * m. The template's lengths are pixels at
+// 96 DPI; the window is built with them scaled to the system DPI.
 constexpr int kFirstControlId = 1000;
 constexpr int kFirstMenuItemId = 3000;
 
 std::vector<ListColumn> listColumns(const ControlTemplate& control) {
     std::vector<ListColumn> columns;
     for (const ColumnTemplate& column : control.columns) {
-        columns.push_back({column.caption, column.width});
+        columns.push_back({column.caption, scaled(column.width)});
     }
     return columns;
 }
@@ -40,7 +42,8 @@ std::vector<RollupGroup> rollupGroups(const ControlTemplate& control) {
 }  // namespace
 
 bool MainWindow::create() {
-    window_ = createTopLevelWindow(layout_.title, layout_.width, layout_.height, *this);
+    window_ =
+        createTopLevelWindow(layout_.title, scaled(layout_.width), scaled(layout_.height), *this);
     return window_ != nullptr;
 }
 
@@ -68,14 +71,19 @@ HWND MainWindow::parentOf(const ControlTemplate& control) const {
 }
 
 HWND MainWindow::createControl(const ControlTemplate& control, int id) {
-    const ChildPlace place = {parentOf(control), id,
-                              control.left,      control.top,
-                              control.width,     control.height,
-                              control.tabStop,   !control.disabled};
+    const RECT rect = scaledRect(control.left, control.top, control.width, control.height);
+    const ChildPlace place = {parentOf(control),
+                              id,
+                              rect.left,
+                              rect.top,
+                              rect.right - rect.left,
+                              rect.bottom - rect.top,
+                              control.tabStop,
+                              !control.disabled};
     switch (control.kind) {
         case ControlKind::GroupBox:
-            return createGroupBox(place.parent, id, control.left, control.top, control.width,
-                                  control.height, control.text);
+            return createGroupBox(place.parent, id, place.left, place.top, place.width,
+                                  place.height, control.text);
         case ControlKind::ListView:
             return createListView(place, listColumns(control));
         case ControlKind::ComboBox:
@@ -87,20 +95,18 @@ HWND MainWindow::createControl(const ControlTemplate& control, int id) {
         case ControlKind::Label:
             return createLabel(place, control.text);
         case ControlKind::TransparentLabel:
-            return createTransparentLabel(place.parent, id, control.left, control.top,
-                                          control.width, control.height, control.text,
-                                          control.color.value_or(0));
+            return createTransparentLabel(place.parent, id, place.left, place.top, place.width,
+                                          place.height, control.text, control.color.value_or(0));
         case ControlKind::Browser: {
-            HWND view =
-                createBrowserView(place.parent, id, control.left, control.top, control.width,
-                                  control.height, !control.disabled, control.tabStop);
+            HWND view = createBrowserView(place.parent, id, place.left, place.top, place.width,
+                                          place.height, !control.disabled, control.tabStop);
             // The template's addresses are paths on the notice host, without a scheme.
             setBrowserAddress(view, Text(kNoticeHost) + control.address);
             return view;
         }
         case ControlKind::RollupMenu:
-            return createRollupMenu(place.parent, id, control.left, control.top, control.width,
-                                    control.height, control.tabStop, rollupGroups(control));
+            return createRollupMenu(place.parent, id, place.left, place.top, place.width,
+                                    place.height, control.tabStop, rollupGroups(control));
     }
     return nullptr;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "dpi_scale.h"
 #include "gdi_object.h"
 #include "skin_palette.h"
 #include "wide_text.h"
@@ -12,6 +13,13 @@ namespace {
 constexpr wchar_t kClassName[] = L"NuvriGroupBox";
 // The skin's palette while the skin library colours the box; absent otherwise.
 constexpr wchar_t kPaletteProperty[] = L"NuvriPalette";
+// Where the caption sits in the top edge, at 96 DPI: its indent from the
+// left, the gap cleared on either side of it, and the least distance of the
+// cleared gap from the right. The system's interface font, which the caption
+// uses unless the box is given another, already follows the system DPI.
+constexpr int kCaptionIndent = 8;
+constexpr int kCaptionGap = 2;
+constexpr int kCaptionRightMargin = 6;
 
 const SkinPalette* paletteOf(HWND box) {
     return static_cast<const SkinPalette*>(GetPropW(box, kPaletteProperty));
@@ -79,15 +87,18 @@ void paint(HWND box) {
 
     const std::wstring text = caption(box);
     if (!text.empty()) {
-        RECT textRect = {8, 0, client.right - 8, metrics.tmHeight};
+        const int indent = scaled(kCaptionIndent);
+        const int gap = scaled(kCaptionGap);
+        RECT textRect = {indent, 0, client.right - indent, metrics.tmHeight};
         DrawTextW(memory, text.c_str(), static_cast<int>(text.size()), &textRect,
                   DT_SINGLELINE | DT_CALCRECT);
-        textRect.left -= 2;
-        textRect.right = std::min<LONG>(textRect.right + 2, client.right - 6);
+        textRect.left -= gap;
+        textRect.right =
+            std::min<LONG>(textRect.right + gap, client.right - scaled(kCaptionRightMargin));
         fill(memory, textRect, palette);
         SetBkMode(memory, TRANSPARENT);
         SetTextColor(memory, palette ? palette->text : GetSysColor(COLOR_WINDOWTEXT));
-        textRect.left += 2;
+        textRect.left += gap;
         DrawTextW(memory, text.c_str(), static_cast<int>(text.size()), &textRect,
                   DT_SINGLELINE | DT_END_ELLIPSIS);
     }

@@ -30,7 +30,7 @@ struct RollupEntryClicked {
 // as a click on it does.
 void reportEntryClicked(HWND menu, int group, int entry);
 
-// Creates the menu as a child of `parent`. Its font (SimSun 12 px, GB2312) is
+// Creates the menu as a child of `parent`. Its font (SimSun 12 px at 96 DPI, GB2312) is
 // what WM_GETFONT returns.
 HWND createRollupMenu(HWND parent, int controlId, int left, int top, int width, int height,
                       bool tabStop, std::vector<RollupGroup> groups);

@@ -79,7 +79,7 @@ class RollupMenu {
 
     HWND window_ = nullptr;
     std::vector<RollupGroup> groups_;
-    // Headers and entries share this font: both are SimSun 12 px.
+    // Headers and entries share this font: both are SimSun 12 px at 96 DPI.
     GdiObject<HFONT> font_;
     std::optional<SkinPalette> palette_;
     int openGroup_ = 0;

@@ -1,14 +1,32 @@
 // Where the headers, entries and scroll buttons of a roll-up menu lie.
 #include <algorithm>
 
+#include "dpi_scale.h"
 #include "rollup_menu_control.h"
 
 namespace {
 
+// At 96 DPI; the menu scales them with the system DPI, like its font.
 constexpr int kHeaderHeight = 24;
 constexpr int kEntryHeight = 22;
 constexpr int kScrollButtonSize = 16;
 constexpr int kScrollButtonMargin = 2;
+
+int headerHeight() {
+    return scaled(kHeaderHeight);
+}
+
+int entryHeight() {
+    return scaled(kEntryHeight);
+}
+
+int scrollButtonSize() {
+    return scaled(kScrollButtonSize);
+}
+
+int scrollButtonMargin() {
+    return scaled(kScrollButtonMargin);
+}
 
 }  // namespace
 
@@ -28,42 +46,42 @@ RECT RollupMenu::client() const {
 // Headers up to the open one sit at the top; the later ones at the bottom.
 RECT RollupMenu::headerRect(int group) const {
     const RECT area = client();
-    const int top = group <= openGroup_ ? group * kHeaderHeight
-                                        : area.bottom - (groupCount() - group) * kHeaderHeight;
-    return {0, top, area.right, top + kHeaderHeight};
+    const int top = group <= openGroup_ ? group * headerHeight()
+                                        : area.bottom - (groupCount() - group) * headerHeight();
+    return {0, top, area.right, top + headerHeight()};
 }
 
 RECT RollupMenu::entryArea() const {
     const RECT area = client();
-    const int top = (openGroup_ + 1) * kHeaderHeight;
-    const int bottom = area.bottom - (groupCount() - openGroup_ - 1) * kHeaderHeight;
+    const int top = (openGroup_ + 1) * headerHeight();
+    const int bottom = area.bottom - (groupCount() - openGroup_ - 1) * headerHeight();
     return {0, top, area.right, std::max(top, bottom)};
 }
 
 RECT RollupMenu::entryRect(int entry) const {
     const RECT area = entryArea();
-    const int top = area.top + (entry - firstEntry_) * kEntryHeight;
-    return {0, top, area.right, top + kEntryHeight};
+    const int top = area.top + (entry - firstEntry_) * entryHeight();
+    return {0, top, area.right, top + entryHeight()};
 }
 
 RECT RollupMenu::scrollUpRect() const {
     const RECT area = entryArea();
-    const int right = area.right - kScrollButtonMargin;
-    const int top = area.top + kScrollButtonMargin;
-    return {right - kScrollButtonSize, top, right, top + kScrollButtonSize};
+    const int right = area.right - scrollButtonMargin();
+    const int top = area.top + scrollButtonMargin();
+    return {right - scrollButtonSize(), top, right, top + scrollButtonSize()};
 }
 
 RECT RollupMenu::scrollDownRect() const {
     const RECT area = entryArea();
-    const int right = area.right - kScrollButtonMargin;
-    const int bottom = area.bottom - kScrollButtonMargin;
-    return {right - kScrollButtonSize, bottom - kScrollButtonSize, right, bottom};
+    const int right = area.right - scrollButtonMargin();
+    const int bottom = area.bottom - scrollButtonMargin();
+    return {right - scrollButtonSize(), bottom - scrollButtonSize(), right, bottom};
 }
 
 // Whole rows only, so that scrolling to the end shows the last entry entirely.
 int RollupMenu::visibleEntryCount() const {
     const RECT area = entryArea();
-    return std::max(1, static_cast<int>((area.bottom - area.top) / kEntryHeight));
+    return std::max(1, static_cast<int>((area.bottom - area.top) / entryHeight()));
 }
 
 bool RollupMenu::canScrollDown() const {
@@ -89,7 +107,7 @@ RollupPart RollupMenu::hitTest(POINT point) const {
     if (canScrollDown() && PtInRect(&down, point)) {
         return {RollupPart::kScrollDown};
     }
-    const int entry = firstEntry_ + static_cast<int>((point.y - area.top) / kEntryHeight);
+    const int entry = firstEntry_ + static_cast<int>((point.y - area.top) / entryHeight());
     if (entry < entryCount()) {
         return {RollupPart::kEntry, entry};
     }

@@ -2,13 +2,17 @@
 // the mouse, scroll arrows when the open group does not fit, and the focus mark.
 #include <string>
 
+#include "dpi_scale.h"
 #include "offscreen_paint.h"
 #include "rollup_menu_control.h"
 #include "wide_text.h"
 
 namespace {
 
+// Paddings at 96 DPI, scaled with the system DPI; frame lines stay one pixel.
 constexpr int kEntryIndent = 14;
+constexpr int kCaptionPadding = 4;
+constexpr int kFocusMarkInset = 3;
 
 // A colour `percent` of the way from `from` to `to`.
 COLORREF mix(COLORREF from, COLORREF to, int percent) {
@@ -84,7 +88,7 @@ void RollupMenu::paintHeader(HDC dc, int group) const {
     if (down) {
         OffsetRect(&rect, 1, 1);
     }
-    InflateRect(&rect, -4, 0);
+    InflateRect(&rect, -scaled(kCaptionPadding), 0);
     drawCaption(dc, groups_[group].caption, rect, DT_CENTER,
                 colour(&SkinPalette::headerText, COLOR_BTNTEXT));
 }
@@ -120,7 +124,7 @@ void RollupMenu::paintEntry(HDC dc, int entry) const {
         GdiObject<HBRUSH> frame(CreateSolidBrush(mix(back, accent, 60)));
         FrameRect(dc, &highlight, frame.get());
     }
-    rect.left += kEntryIndent;
+    rect.left += scaled(kEntryIndent);
     drawCaption(dc, groups_[openGroup_].entries[entry], rect, DT_LEFT, textColor);
 }
 
@@ -148,7 +152,7 @@ void RollupMenu::paintFocusMark(HDC dc) const {
         IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     }
     RECT mark = partRect(focus_);
-    InflateRect(&mark, -3, -3);
+    InflateRect(&mark, -scaled(kFocusMarkInset), -scaled(kFocusMarkInset));
     DrawFocusRect(dc, &mark);
     RestoreDC(dc, saved);
 }

@@ -2,10 +2,12 @@
 
 #include <cwchar>
 
+#include "dpi_scale.h"
+
 GdiObject<HFONT> createSimSunFont() {
     LOGFONTW font = {};
     // A negative height asks for the character height, not the cell height.
-    font.lfHeight = -kSimSunPixelHeight;
+    font.lfHeight = -scaled(kSimSunPixelHeight);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = GB2312_CHARSET;
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;

@@ -6,7 +6,9 @@
 
 #include "win32/gdi_object.h"
 
+// At 96 DPI; scaled with the system DPI (18 pixels at 144 DPI).
 inline constexpr int kSimSunPixelHeight = 12;
 
-// SimSun, character height kSimSunPixelHeight pixels, normal weight, GB2312.
+// SimSun, character height kSimSunPixelHeight pixels at the system DPI, normal
+// weight, GB2312.
 GdiObject<HFONT> createSimSunFont();

@@ -3,12 +3,13 @@
 #include <commctrl.h>
 
 #include "control_font.h"
+#include "dpi_scale.h"
 #include "wide_text.h"
 
 namespace {
 
-// A combo box is created as tall as its open list; the closed field's height
-// follows from the font.
+// A combo box is created as tall as its open list (this many pixels at 96 DPI,
+// scaled with the system DPI); the closed field's height follows from the font.
 constexpr int kDropDownHeight = 240;
 
 HWND createChild(const wchar_t* className, const ChildPlace& place, DWORD style,
@@ -70,8 +71,8 @@ HWND createListView(const ChildPlace& place, const std::vector<ListColumn>& colu
 
 HWND createComboBox(const ChildPlace& place, const std::vector<Text>& items, const Text& text) {
     const DWORD kind = text.empty() ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
-    HWND combo =
-        createChild(WC_COMBOBOXW, place, kind | WS_VSCROLL, text, place.height + kDropDownHeight);
+    HWND combo = createChild(WC_COMBOBOXW, place, kind | WS_VSCROLL, text,
+                             place.height + scaled(kDropDownHeight));
     for (const Text& item : items) {
         SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(item).c_str()));
     }

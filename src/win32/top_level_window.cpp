@@ -1,10 +1,24 @@
 #include "top_level_window.h"
 
+#include <algorithm>
+
+#include "program_icon.h"
 #include "wide_text.h"
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"NuvriTopLevelWindow";
+
+// The size asked of the window being created. The system bounds a new window
+// by the screen before it has content; the window is built at the size asked
+// instead, so its children's proportions come out as designed, and is then
+// brought into the work area.
+SIZE requestedSize = {};
+
+void allowRequestedSize(MINMAXINFO& info) {
+    info.ptMaxTrackSize.x = std::max(info.ptMaxTrackSize.x, requestedSize.cx);
+    info.ptMaxTrackSize.y = std::max(info.ptMaxTrackSize.y, requestedSize.cy);
+}
 
 WindowEvents* eventsOf(HWND window) {
     return reinterpret_cast<WindowEvents*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -18,6 +32,11 @@ LRESULT CALLBACK topLevelProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     }
     WindowEvents* events = eventsOf(window);
     if (!events) {
+        // The first size query comes before WM_NCCREATE.
+        if (message == WM_GETMINMAXINFO) {
+            allowRequestedSize(*reinterpret_cast<MINMAXINFO*>(lParam));
+            return 0;
+        }
         return DefWindowProcW(window, message, wParam, lParam);
     }
     switch (message) {
@@ -48,6 +67,14 @@ LRESULT CALLBACK topLevelProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// The program's icon at the size the system uses for the metrics given; null,
+// and so the system's default icon, in a program file without it.
+HICON programIcon(int widthMetric, int heightMetric) {
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(NUVRI_PROGRAM_ICON), IMAGE_ICON,
+                   GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_SHARED));
+}
+
 bool registerClass() {
     static const bool registered = [] {
         WNDCLASSEXW windowClass = {};
@@ -55,12 +82,35 @@ bool registerClass() {
         windowClass.lpfnWndProc = topLevelProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+        windowClass.hIcon = programIcon(SM_CXICON, SM_CYICON);
+        windowClass.hIconSm = programIcon(SM_CXSMICON, SM_CYSMICON);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = kClassName;
         return RegisterClassExW(&windowClass) != 0;
     }();
     return registered;
+}
+
+// A window larger than the work area is shrunk to it and centred in it; its
+// own size handling then lays out its content for the new size.
+void fitIntoWorkArea(HWND window) {
+    RECT work;
+    RECT frame;
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0) || !GetWindowRect(window, &frame)) {
+        return;
+    }
+    const LONG workWidth = work.right - work.left;
+    const LONG workHeight = work.bottom - work.top;
+    const LONG width = frame.right - frame.left;
+    const LONG height = frame.bottom - frame.top;
+    if (width <= workWidth && height <= workHeight) {
+        return;
+    }
+    const LONG fittedWidth = std::min(width, workWidth);
+    const LONG fittedHeight = std::min(height, workHeight);
+    SetWindowPos(window, nullptr, work.left + (workWidth - fittedWidth) / 2,
+                 work.top + (workHeight - fittedHeight) / 2, fittedWidth, fittedHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -71,10 +121,12 @@ HWND createTopLevelWindow(const Text& title, int width, int height, WindowEvents
     }
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    requestedSize = {width, height};
     HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, toWide(title).c_str(),
                                   WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, left, top, width, height,
                                   nullptr, nullptr, GetModuleHandleW(nullptr), &events);
     if (window) {
+        fitIntoWorkArea(window);
         ShowWindow(window, SW_SHOW);
         UpdateWindow(window);
     }

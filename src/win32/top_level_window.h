@@ -23,7 +23,9 @@ class WindowEvents {
 
 // Creates a resizable frame with title bar, system menu, minimise and maximise
 // buttons, `width` x `height` pixels centred on the primary screen, lets
-// `events` create its content, then shows it. Null when it cannot be created.
+// `events` create its content, then shows it. A frame larger than the work
+// area gets its content at the size asked and is then shrunk into the work
+// area and centred there. Null when it cannot be created.
 HWND createTopLevelWindow(const Text& title, int width, int height, WindowEvents& events);
 
 // Pumps messages until a quit message arrives; Tab and the arrow keys move

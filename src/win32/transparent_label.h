@@ -1,7 +1,7 @@
 #pragma once
 // A label of coloured text with no background of its own: it shows whatever
 // its parent shows behind it, a group box's frame included. Its font is
-// SimSun 12 px (GB2312), like the roll-up menu's.
+// SimSun 12 px at 96 DPI (GB2312), like the roll-up menu's.
 
 #include <windows.h>
 

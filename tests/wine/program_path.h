@@ -1,0 +1,6 @@
+#pragma once
+// The program file of the build, as a Windows path through drive Z:.
+
+#include <string>
+
+std::wstring programPath();
