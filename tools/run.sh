@@ -25,12 +25,17 @@ if [[ -n "${DISPLAY:-}" ]]; then
 fi
 
 # No display: a virtual one, with a Wine desktop so the window has its frame.
-display=":$((90 + RANDOM % 100))"
+# NUVRI_DISPLAY names the display to open (":120"); by default one is picked.
+display="${NUVRI_DISPLAY:-:$((90 + RANDOM % 100))}"
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; "${cleanup[@]}"' EXIT
 export DISPLAY="$display"
-sleep 1
+# Wine needs the display to answer already; a busy machine starts it slowly.
+for _ in $(seq 1 50); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.2
+done
 "${run[@]}" explorer /desktop=nuvri,1280x800 "$program" &
 wine=$!
 

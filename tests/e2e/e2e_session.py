@@ -1,0 +1,200 @@
+"""One run of the program through tools/run.sh on a display of our own, with
+the means to act on it (xdotool) and to look at it (window_probe.exe, the
+reference list service, screenshots)."""
+
+import os
+import signal
+import subprocess
+import time
+import urllib.parse
+import urllib.request
+from pathlib import Path
+
+from e2e_snapshot import parse
+from e2e_template import WindowTemplate
+
+# run.sh opens the program in this Wine desktop, on a 1280 x 800 screen.
+DESKTOP = "nuvri"
+SERVICE = "127.0.0.1:8460"
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def free_display():
+    for number in range(120, 400):
+        if not (Path(f"/tmp/.X{number}-lock").exists()
+                or Path(f"/tmp/.X11-unix/X{number}").exists()):
+            return f":{number}"
+    raise Failure("no free display number")
+
+
+def wine_processes(prefix):
+    """pid -> command line of the processes that run in the Wine prefix."""
+    found = {}
+    for entry in Path("/proc").iterdir():
+        if not entry.name.isdigit():
+            continue
+        try:
+            environ = (entry / "environ").read_bytes().split(b"\0")
+            cmdline = (entry / "cmdline").read_bytes().replace(b"\0", b" ")
+        except OSError:
+            continue
+        if f"WINEPREFIX={prefix}".encode() in environ:
+            found[int(entry.name)] = cmdline.decode(errors="replace").strip()
+    return found
+
+
+class Session:
+    def __init__(self, root, probe, shots):
+        self.root = root
+        self.probe_program = probe
+        self.shots = shots
+        self.template = WindowTemplate(root / "src/app/main_window.tpl")
+        self.prefix = root / "build/windows/wineprefix"
+        self.display = free_display()
+        self.log = shots / "run.log"
+        self.run = None
+        self.step = "start"
+        self.exit_code = None
+
+    def id(self, name):
+        return self.template.ids[name]
+
+    # The program.
+
+    def start(self):
+        self.shots.mkdir(parents=True, exist_ok=True)
+        for old in self.shots.glob("*.png"):
+            old.unlink()
+        env = dict(os.environ, NUVRI_DISPLAY=self.display)
+        env.pop("DISPLAY", None)
+        with open(self.log, "wb") as log:
+            self.run = subprocess.Popen([str(self.root / "tools/run.sh")], env=env,
+                                        stdout=log, stderr=subprocess.STDOUT,
+                                        stdin=subprocess.DEVNULL, start_new_session=True)
+        # The first start builds the program and makes the Wine prefix.
+        deadline = time.monotonic() + 420
+        while "the window runs on the virtual display" not in self.run_output():
+            check(self.run.poll() is None, f"run.sh ended with {self.run.returncode}")
+            check(time.monotonic() < deadline, "run.sh showed no window")
+            time.sleep(0.5)
+        check(f"virtual display {self.display}." in self.run_output(),
+              f"run.sh did not use the display {self.display}")
+
+    def run_output(self):
+        try:
+            return self.log.read_text(errors="replace")
+        except OSError:
+            return ""
+
+    def wait_for_exit(self, timeout):
+        try:
+            self.exit_code = self.run.wait(timeout)
+        except subprocess.TimeoutExpired:
+            return None
+        return self.exit_code
+
+    def end(self):
+        if self.run and self.run.poll() is None:
+            # run.sh's own clean-up stops its display and service.
+            os.killpg(self.run.pid, signal.SIGTERM)
+            try:
+                self.run.wait(20)
+            except subprocess.TimeoutExpired:
+                os.killpg(self.run.pid, signal.SIGKILL)
+                self.run.wait()
+
+    # Looking.
+
+    def wine_env(self):
+        return dict(os.environ, WINEPREFIX=str(self.prefix), WINEARCH="win32",
+                    WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree=;winemenubuilder.exe=",
+                    DISPLAY=self.display)
+
+    def probe(self, command="window", rows=None):
+        """What the probe sees; list cells only of the first `rows` rows."""
+        limit = [] if rows is None else [str(rows)]
+        done = subprocess.run(["wine", str(self.probe_program), DESKTOP, command, *limit],
+                              env=self.wine_env(), capture_output=True, timeout=120)
+        return parse(done.stdout.decode("utf-8", errors="replace"))
+
+    def wait(self, what, condition, timeout=30, rows=None):
+        """The first snapshot for which `condition` holds."""
+        deadline = time.monotonic() + timeout
+        while True:
+            snap = self.probe(rows=rows)
+            if condition(snap):
+                return snap
+            if time.monotonic() > deadline:
+                raise Failure(f"{what}: not seen within {timeout} s")
+            time.sleep(0.3)
+
+    def settled(self, what, condition, timeout=30, rows=None):
+        """Like wait, then one more look: fills run in pieces, so a list can
+        pass a check on its way to its final rows."""
+        self.wait(what, condition, timeout, rows)
+        time.sleep(1)
+        snap = self.probe(rows=rows)
+        check(condition(snap), f"{what}: did not stay so")
+        return snap
+
+    def screenshot(self, name):
+        subprocess.run(["import", "-window", "root", str(self.shots / f"{name}.png")],
+                       env=dict(os.environ, DISPLAY=self.display), timeout=60,
+                       capture_output=True)
+
+    # Acting, as a user: the pointer and the keys.
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *(str(a) for a in args)], check=True, timeout=60,
+                       env=dict(os.environ, DISPLAY=self.display))
+
+    def click(self, x, y, button=1):
+        self.xdotool("mousemove", x, y)
+        time.sleep(0.15)
+        self.xdotool("click", button)
+        time.sleep(0.3)
+
+    def double_click(self, x, y):
+        self.xdotool("mousemove", x, y)
+        time.sleep(0.15)
+        self.xdotool("click", "--repeat", 2, "--delay", 80, 1)
+        time.sleep(0.3)
+
+    def drag(self, start, end, steps=12):
+        self.xdotool("mousemove", *start)
+        time.sleep(0.2)
+        self.xdotool("mousedown", 1)
+        time.sleep(0.2)
+        for i in range(1, steps + 1):
+            x = start[0] + (end[0] - start[0]) * i // steps
+            y = start[1] + (end[1] - start[1]) * i // steps
+            self.xdotool("mousemove", x, y)
+            time.sleep(0.05)
+        time.sleep(0.2)
+        self.xdotool("mouseup", 1)
+        time.sleep(0.5)
+
+    def key(self, *names):
+        for name in names:
+            self.xdotool("key", name)
+            time.sleep(0.3)
+
+    # The reference list service.
+
+    def service(self, path):
+        with urllib.request.urlopen(f"http://{SERVICE}{path}", timeout=30) as answer:
+            return answer.read()
+
+    def expected_rows(self, path):
+        """The (title, address) rows the service's answer for `path` must give."""
+        text = self.service("/__control/expected?format=lines&path="
+                            + urllib.parse.quote(path, safe="")).decode("utf-8")
+        return [tuple(line.split("\t")) for line in text.split("\r\n") if line]

@@ -1,0 +1,271 @@
+// Looks at the running program from outside, as the end-to-end test needs:
+//   window_probe DESKTOP window [ROWS]  the top-level windows, then the main
+//                                       window's title, controls, focus, the
+//                                       points of its frame and its lists'
+//                                       rows (the cells of the first ROWS)
+//   window_probe DESKTOP clipboard      the clipboard's text
+// It joins the Wine desktop DESKTOP first, where the program's windows are.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <climits>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "probe_output.h"
+#include "remote_list_view.h"
+
+namespace {
+
+constexpr wchar_t kMainWindowClass[] = L"NuvriTopLevelWindow";
+// The program numbers its controls from 1000 and its menu items from 3000.
+constexpr int kFirstControlId = 1000;
+constexpr int kFirstMenuItemId = 3000;
+
+std::wstring className(HWND window) {
+    wchar_t name[128] = {};
+    GetClassNameW(window, name, 128);
+    return name;
+}
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+RECT windowRect(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT clientRectOnScreen(HWND window) {
+    RECT rect = {};
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+BOOL CALLBACK addWindow(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
+bool isControlId(int id) {
+    return id >= kFirstControlId && id < kFirstMenuItemId;
+}
+
+// The program's controls: children of the window or of a group box in it.
+std::vector<HWND> controlsOf(HWND main) {
+    std::vector<HWND> all;
+    EnumChildWindows(main, addWindow, reinterpret_cast<LPARAM>(&all));
+    std::vector<HWND> controls;
+    for (HWND child : all) {
+        const HWND parent = GetParent(child);
+        if (isControlId(GetDlgCtrlID(child)) &&
+            (parent == main || (GetParent(parent) == main && isControlId(GetDlgCtrlID(parent))))) {
+            controls.push_back(child);
+        }
+    }
+    return controls;
+}
+
+// The control that holds `window` (a combo box's edit field, a browser's
+// inner windows), or 0.
+int controlIdAround(HWND window, HWND main) {
+    const std::vector<HWND> controls = controlsOf(main);
+    for (HWND at = window; at && at != main; at = GetParent(at)) {
+        for (HWND control : controls) {
+            if (control == at) {
+                return GetDlgCtrlID(control);
+            }
+        }
+    }
+    return 0;
+}
+
+// The middle of the points of `area` that answer `code`.
+void printHitPoint(HWND main, const char* name, LRESULT code, const RECT& area) {
+    long long sumX = 0;
+    long long sumY = 0;
+    long long points = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (SendMessageW(main, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == code) {
+                sumX += x;
+                sumY += y;
+                ++points;
+            }
+        }
+    }
+    if (points > 0) {
+        FactLine("hit") << name << sumX / points << sumY / points;
+    }
+}
+
+// A sizing corner's point in the middle of the frame: on the diagonal from
+// the outer corner (`x`, `y`) inwards by (`stepX`, `stepY`), halfway along the
+// points that answer `code` and lie outside the client area (a click there
+// would go to the child under it).
+void printCornerPoint(HWND main, const char* name, LRESULT code, POINT corner, int stepX,
+                      int stepY) {
+    const RECT client = clientRectOnScreen(main);
+    int first = -1;
+    int last = -1;
+    for (int k = 0; k < 16; ++k) {
+        const POINT at = {corner.x + k * stepX, corner.y + k * stepY};
+        if (!PtInRect(&client, at) &&
+            SendMessageW(main, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)) == code) {
+            first = first < 0 ? k : first;
+            last = k;
+        }
+    }
+    if (first >= 0) {
+        const int k = (first + last) / 2;
+        FactLine("hit") << name << corner.x + k * stepX << corner.y + k * stepY;
+    }
+}
+
+void printListView(HWND list, HANDLE process, int cellRows) {
+    const RemoteListView view(list, process);
+    const int id = GetDlgCtrlID(list);
+    const int rows = view.rowCount();
+    FactLine("rows") << id << rows;
+    FactLine("selected") << id << view.selectedRow();
+    if (!view.usable()) {
+        return;
+    }
+    const int top = view.topRow();
+    FactLine("page") << id << top << view.rowsPerPage();
+    for (int row = top; row < rows && row <= top + view.rowsPerPage(); ++row) {
+        FactLine("rowrect") << id << row << view.rowRect(row);
+    }
+    for (int row = 0; row < rows && row < cellRows; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            FactLine("cell") << id << row << column << view.cellText(row, column);
+        }
+    }
+}
+
+void printComboBox(HWND combo) {
+    const int id = GetDlgCtrlID(combo);
+    FactLine("combo") << id << SendMessageW(combo, CB_GETCURSEL, 0, 0)
+                      << SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0)
+                      << SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0);
+}
+
+void printMainWindow(HWND main, int cellRows) {
+    DWORD processId = 0;
+    const DWORD threadId = GetWindowThreadProcessId(main, &processId);
+    FactLine("window") << processId << windowRect(main) << clientRectOnScreen(main);
+    FactLine("title") << windowText(main);
+
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(threadId, &thread);
+    FactLine("focus") << controlIdAround(thread.hwndFocus, main);
+
+    const RECT frame = windowRect(main);
+    printHitPoint(main, "close", HTCLOSE,
+                  {frame.right - 80, frame.top, frame.right, frame.top + 40});
+    printCornerPoint(main, "topleft", HTTOPLEFT, {frame.left, frame.top}, 1, 1);
+    printCornerPoint(main, "bottomright", HTBOTTOMRIGHT, {frame.right - 1, frame.bottom - 1}, -1,
+                     -1);
+
+    HANDLE process = OpenProcess(
+        PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
+        FALSE, processId);
+    for (HWND control : controlsOf(main)) {
+        const int id = GetDlgCtrlID(control);
+        const std::wstring kind = className(control);
+        FactLine("control") << id << kind << GetDlgCtrlID(GetParent(control))
+                            << (IsWindowVisible(control) ? 1 : 0) << windowRect(control)
+                            << clientRectOnScreen(control);
+        FactLine("text") << id << windowText(control);
+        if (kind == WC_LISTVIEWW && process) {
+            printListView(control, process, cellRows);
+        } else if (kind == WC_COMBOBOXW) {
+            printComboBox(control);
+        }
+    }
+    if (process) {
+        CloseHandle(process);
+    }
+}
+
+void printWindows(int cellRows) {
+    std::vector<HWND> windows;
+    EnumWindows(addWindow, reinterpret_cast<LPARAM>(&windows));
+    HWND main = nullptr;
+    for (HWND window : windows) {
+        if (!IsWindowVisible(window)) {
+            continue;
+        }
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        FactLine("toplevel") << className(window) << processId << windowRect(window)
+                             << windowText(window);
+        if (className(window) == kMainWindowClass) {
+            main = window;
+        }
+    }
+    if (main) {
+        printMainWindow(main, cellRows);
+    }
+}
+
+void printClipboard() {
+    for (int attempt = 0; attempt < 50 && !OpenClipboard(nullptr); ++attempt) {
+        Sleep(20);
+    }
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+            FactLine("clipboard") << "unicode" << std::wstring(text);
+            GlobalUnlock(data);
+        }
+    }
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* text = static_cast<const unsigned char*>(GlobalLock(data))) {
+            std::wstring hex;
+            for (const unsigned char* at = text; *at; ++at) {
+                constexpr wchar_t kDigits[] = L"0123456789abcdef";
+                hex += kDigits[*at >> 4];
+                hex += kDigits[*at & 15];
+            }
+            FactLine("clipboard") << "ansi-hex" << hex;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    useBinaryOutput();
+    if (argc < 3) {
+        FactLine("usage") << "window_probe DESKTOP window [ROWS] | clipboard";
+        return 2;
+    }
+    if (HDESK desktop = OpenDesktopW(argv[1], 0, FALSE, GENERIC_ALL)) {
+        if (!SetThreadDesktop(desktop)) {
+            FactLine("error") << "SetThreadDesktop" << static_cast<long long>(GetLastError());
+        }
+    } else {
+        FactLine("error") << "OpenDesktop" << static_cast<long long>(GetLastError());
+    }
+    const std::wstring command = argv[2];
+    if (command == L"window") {
+        printWindows(argc > 3 ? _wtoi(argv[3]) : INT_MAX);
+    } else if (command == L"clipboard") {
+        printClipboard();
+    } else {
+        FactLine("usage") << "window_probe DESKTOP window [ROWS] | clipboard";
+        return 2;
+    }
+    return 0;
+}
