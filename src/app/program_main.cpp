@@ -2,22 +2,15 @@
 // the message loop until the window is closed.
 #include "common/end_procedures.h"
 #include "common/program_state.h"
-#include "embedded_skin.h"
 #include "main_window.h"
 #include "main_window_template.h"
 #include "program_events.h"
-#include "skin_binding.h"
+#include "program_skin.h"
 #include "win32/external_function.h"
 #include "win32/process_setup.h"
 #include "win32/top_level_window.h"
 
 namespace {
-
-// The skinning library, loaded from the bytes the program carries before any
-// window exists; the main window attaches it.
-ProgramSkin loadProgramSkin() {
-    return ProgramSkin(new SkinBinding(skinLibraryImage()), [](SkinBinding* skin) { delete skin; });
-}
 
 int programMain() {
     {

@@ -10,11 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "app/embedded_skin.h"
 #include "app/main_window.h"
 #include "app/main_window_template.h"
 #include "app/program_events.h"
-#include "app/skin_binding.h"
+#include "app/program_skin.h"
 #include "common/program_state.h"
 #include "layout_snapshot.h"
 #include "screenshot.h"
@@ -74,8 +73,7 @@ class HighDpiTest : public testing::Test {
   protected:
     static void SetUpTestSuite() {
         ole = new OleSession;
-        createProgramState(ProgramSkin(new SkinBinding(skinLibraryImage()),
-                                       [](SkinBinding* skin) { delete skin; }));
+        createProgramState(loadProgramSkin());
         window = new MainWindow(mainWindowTemplate(), programEventTable());
         ASSERT_TRUE(window->create());
         RedrawWindow(window->handle(), nullptr, nullptr,

@@ -9,10 +9,10 @@
 #include <map>
 #include <vector>
 
-#include "app/embedded_skin.h"
 #include "app/main_window.h"
 #include "app/main_window_template.h"
 #include "app/program_events.h"
+#include "app/program_skin.h"
 #include "app/skin_binding.h"
 #include "common/program_state.h"
 #include "layout_snapshot.h"
@@ -28,8 +28,7 @@ class MainWindowSizingTest : public testing::Test {
   protected:
     static void SetUpTestSuite() {
         ole = new OleSession;
-        createProgramState(ProgramSkin(new SkinBinding(skinLibraryImage()),
-                                       [](SkinBinding* skin) { delete skin; }));
+        createProgramState(loadProgramSkin());
         window = new MainWindow(mainWindowTemplate(), programEventTable());
         ASSERT_TRUE(window->create());
         for (const ControlTemplate& control : mainWindowTemplate().controls) {
