@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ python3
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     g++-mingw-w64-i686
-    wine wine32:i386 wine64
+    wine wine32:i386 wine64 fonts-wine
     xvfb xauth x11-utils imagemagick xdotool curl
     nsis
     fonts-wqy-zenhei

@@ -22,6 +22,9 @@ for font in "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "System" "MS Sans Serif" "S
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ \
         /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
 done
+# The caption buttons, scroll arrows and check marks are glyphs of Wine's
+# Marlett font, which this Wine build does not find in its data folder.
+cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
 # Xvfb has no window manager; Wine waits for one on every managed window.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 wineserver -w
