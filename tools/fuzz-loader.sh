@@ -34,16 +34,16 @@ support=("$root/tests/support/mapped_image_services.cpp" "$root/tests/support/pe
 clang++ "${flags[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
     "$root/tests/fuzz/memory_image_fuzz.cpp" "${loader[@]}" "${support[@]}" \
     -o "$out/memory_image_fuzz"
-clang++ "${flags[@]}" "$root/tests/fuzz/memory_image_seeds.cpp" "${support[@]}" \
-    -o "$out/memory_image_seeds"
+clang++ "${flags[@]}" "$root/tests/fuzz/memory_image_first_inputs.cpp" "${support[@]}" \
+    -o "$out/memory_image_first_inputs"
 
-mkdir -p "$out/corpus" "$out/seeds"
-"$out/memory_image_seeds" "$out/seeds"
+mkdir -p "$out/corpus" "$out/first-inputs"
+"$out/memory_image_first_inputs" "$out/first-inputs"
 cd "$out"
 # libFuzzer prints a status line on each new coverage and every doubling of
 # the runs, then the final statistics; only those lines are shown.
 ./memory_image_fuzz -max_total_time="$seconds" -print_final_stats=1 -max_len=16384 \
-    corpus seeds 2>&1 | tee fuzz.log | grep -E '^#[0-9]+.*(INITED|DONE|pulse)|^stat::|ERROR|SUMMARY' || true
+    corpus first-inputs 2>&1 | tee fuzz.log | grep -E '^#[0-9]+.*(INITED|DONE|pulse)|^stat::|ERROR|SUMMARY' || true
 crashes=$(find . -maxdepth 1 \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' \) | wc -l)
 echo "crashes: $crashes"
 [[ $crashes -eq 0 ]]

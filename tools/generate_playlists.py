@@ -5,8 +5,8 @@ usage: generate_playlists.py OUTPUT.cpp MEDIA_HOST
 
 Each playlist is GBK text, one video per CR LF line: a title, a picture and a
 media address, each behind its tag and followed by a bar. Titles are put
-together from the word lists below by a random generator with a fixed seed:
-the output depends on the media host alone. Every byte is written as a hex
+together from the word lists below by a random generator that always starts
+from the same value: the output depends on the media host alone. Every byte is written as a hex
 escape, so the compiler's execution character set cannot change any of them.
 """
 import random

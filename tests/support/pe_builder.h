@@ -1,6 +1,6 @@
 #pragma once
 // Assembles 32-bit DLL images in memory for the in-memory loader's tests and
-// the fuzzer's seeds: the headers, sections with or without raw data, and
+// the fuzzer's first inputs: the headers, sections with or without raw data, and
 // generated import, export and base-relocation sections placed after them.
 // Sections start on page boundaries (section alignment 0x1000, file
 // alignment 0x200) from RVA 0x1000.

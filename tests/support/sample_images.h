@@ -3,7 +3,7 @@
 // pointers, data, a zero-filled section, imports by name, by ordinal and
 // without a lookup list, exports (two names differing only in case) and an
 // entry routine; with the fake libraries it imports from. Shared by the
-// loader's tests and the fuzzer's seeds.
+// loader's tests and the fuzzer's first inputs.
 
 #include <cstdint>
 

@@ -23,11 +23,11 @@ bool exports(const DllFile& file, const char* name) {
 }
 
 // What the probe's calling-convention functions compute from their arguments.
-std::uint32_t fold(std::uint32_t seed, const std::vector<std::uint32_t>& values) {
+std::uint32_t fold(std::uint32_t start, const std::vector<std::uint32_t>& values) {
     for (std::uint32_t value : values) {
-        seed = seed * 33u + value;
+        start = start * 33u + value;
     }
-    return seed;
+    return start;
 }
 
 }  // namespace

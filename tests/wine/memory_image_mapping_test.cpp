@@ -164,7 +164,7 @@ TEST_F(ProbeAtPreferredBase, GivesTheSectionWithoutFileDataZeroedUsablePages) {
     for (std::uint32_t i = 0; i < alignment; ++i) {
         ASSERT_EQ(start[i], 0) << "at offset " << i;
     }
-    // The probe fills its 2048-byte buffer with bytes counting up from the seed.
+    // The probe fills its 2048-byte buffer with bytes counting up from the value it is given.
     EXPECT_EQ(callCdecl(*image, "probeFillScratch", 3), 8u * (255u * 256u / 2u));
     EXPECT_EQ(start[0], 3);
     EXPECT_EQ(start[2047], static_cast<std::uint8_t>(3 + 2047));

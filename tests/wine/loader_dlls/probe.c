@@ -54,10 +54,10 @@ int __cdecl probeAskOrdinal(void) {
     return ordinalAnswer() + 1;
 }
 
-unsigned __cdecl probeFillScratch(unsigned seed) {
+unsigned __cdecl probeFillScratch(unsigned first) {
     unsigned sum = 0;
     for (unsigned i = 0; i < sizeof probeScratch; ++i) {
-        probeScratch[i] = (unsigned char)(seed + i);
+        probeScratch[i] = (unsigned char)(first + i);
     }
     for (unsigned i = 0; i < sizeof probeScratch; ++i) {
         sum += probeScratch[i];
@@ -71,11 +71,11 @@ unsigned __cdecl probeFillScratch(unsigned seed) {
 
 // The calling-convention functions fold their arguments in order, so a
 // swapped or missing argument changes the result.
-static unsigned fold(unsigned seed, const unsigned* values, unsigned count) {
+static unsigned fold(unsigned start, const unsigned* values, unsigned count) {
     for (unsigned i = 0; i < count; ++i) {
-        seed = seed * 33u + values[i];
+        start = start * 33u + values[i];
     }
-    return seed;
+    return start;
 }
 
 #define ARGS15                                                                                 \
