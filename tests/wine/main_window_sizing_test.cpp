@@ -16,13 +16,11 @@
 #include "app/skin_binding.h"
 #include "common/program_state.h"
 #include "layout_snapshot.h"
+#include "main_window_checks.h"
 #include "screenshot.h"
 #include "win32/process_setup.h"
 
 namespace {
-
-// The controls parked below their group box, out of sight at every size.
-constexpr const char* kParked[] = {"组合框2", "组合框1", "按钮1", "调节器1", "标签1", "标签2"};
 
 class MainWindowSizingTest : public testing::Test {
   protected:
@@ -60,7 +58,7 @@ class MainWindowSizingTest : public testing::Test {
             EXPECT_EQ(placeIn(comboBox, GetParent(comboBox)).bottom, 20);
         }
         HWND box = window->control("分组框1");
-        for (const char* parked : kParked) {
+        for (const char* parked : kParkedControls) {
             EXPECT_GE(placeIn(window->control(parked), box).top, clientSize(box).cy) << parked;
         }
         EXPECT_TRUE(saveScreenshot(window->handle(), screenshot));
@@ -102,17 +100,7 @@ TEST_F(MainWindowSizingTest, SkinnedWindowKeepsItsProportionsFromTheMinimumToLar
 
 TEST_F(MainWindowSizingTest, TabKeepsTheTemplatesOrderAfterResizing) {
     showAt(1000, 600, L"skinned_1000x600");
-    const char* order[] = {"超级列表框1", "组合框2",     "按钮1",       "超文本浏览框1",
-                           "组合框3",     "超级列表框2", "卷帘式菜单1", "超级列表框1"};
-    SetForegroundWindow(window->handle());
-    SetFocus(window->control(order[0]));
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        MSG tab = {GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
-        IsDialogMessageW(window->handle(), &tab);
-        HWND expected = window->control(order[i]);
-        EXPECT_TRUE(GetFocus() == expected || IsChild(expected, GetFocus()))
-            << "after " << i << " tabs, expected " << order[i];
-    }
+    expectTabVisitsTheTabStopsInTemplateOrder(*window);
 }
 
 TEST_F(MainWindowSizingTest, TheSizeQueryAnswersTheProgramsLimits) {

@@ -9,6 +9,8 @@
 
 #include "app/main_window.h"
 #include "app/main_window_template.h"
+#include "layout_snapshot.h"
+#include "main_window_checks.h"
 #include "screenshot.h"
 #include "win32/process_setup.h"
 #include "win32/rollup_menu.h"
@@ -123,13 +125,6 @@ std::wstring classOf(HWND window) {
     wchar_t buffer[64] = {};
     GetClassNameW(window, buffer, 64);
     return buffer;
-}
-
-RECT placeIn(HWND control, HWND parent) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 std::vector<std::wstring> comboItems(HWND combo) {
@@ -292,24 +287,13 @@ TEST_F(MainWindowTest, CategoryMenuHoldsSevenGroupsOfThirtyEightEntries) {
 TEST_F(MainWindowTest, ParkedControlsLieOutsideTheirGroupBox) {
     RECT box;
     GetClientRect(control("分组框1"), &box);
-    for (const char* parked : {"组合框2", "组合框1", "按钮1", "调节器1", "标签1", "标签2"}) {
+    for (const char* parked : kParkedControls) {
         EXPECT_GT(placeIn(control(parked), control("分组框1")).top, box.bottom) << parked;
     }
 }
 
 TEST_F(MainWindowTest, TabVisitsTheTabStopsInTemplateOrder) {
-    const char* order[] = {"超级列表框1", "组合框2",     "按钮1",       "超文本浏览框1",
-                           "组合框3",     "超级列表框2", "卷帘式菜单1", "超级列表框1"};
-    SetForegroundWindow(window->handle());
-    SetFocus(control(order[0]));
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        MSG tab = {GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
-        IsDialogMessageW(window->handle(), &tab);
-        HWND focus = GetFocus();
-        HWND expected = control(order[i]);
-        EXPECT_TRUE(focus == expected || IsChild(expected, focus))
-            << "after " << i << " tabs, expected " << order[i];
-    }
+    expectTabVisitsTheTabStopsInTemplateOrder(*window);
 }
 
 TEST_F(MainWindowTest, ScreenshotShowsChineseCaptions) {
