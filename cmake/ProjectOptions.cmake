@@ -15,11 +15,39 @@ if(WIN32)
     add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
     # One self-contained executable: no mingw runtime DLLs beside it.
     add_link_options(-static -static-libgcc -static-libstdc++)
+    # The linker's name of a stdcall function (an entry routine): decorated
+    # with its argument bytes on i686, plain on x86-64, which has one convention.
+    function(nuvri_stdcall_symbol variable name bytes)
+        if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+            set(${variable} "_${name}@${bytes}" PARENT_SCOPE)
+        else()
+            set(${variable} "${name}" PARENT_SCOPE)
+        endif()
+    endfunction()
+    # Libraries built without the C runtime (the skin library, the loader's
+    # test DLLs) leave out unwind tables on i686, where code unwinds by
+    # frames; x86-64 code keeps its tables, without which no exception or
+    # stack walk passes through it.
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+        set(NUVRI_NO_UNWIND_TABLES -fno-asynchronous-unwind-tables)
+    else()
+        set(NUVRI_NO_UNWIND_TABLES)
+    endif()
+    # The Wine prefix architecture of this tree: the 32-bit build runs in a
+    # win32 prefix, the 64-bit build in a win64 one.
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+        set(NUVRI_WINE_ARCH win32)
+        set(NUVRI_BITS 32)
+    else()
+        set(NUVRI_WINE_ARCH win64)
+        set(NUVRI_BITS 64)
+    endif()
     # Test programs of the cross build run under Wine with a private prefix
     # inside the build tree; on Windows itself they run as they are.
     if(CMAKE_CROSSCOMPILING)
         set(CMAKE_CROSSCOMPILING_EMULATOR
-            ${PROJECT_SOURCE_DIR}/tools/wine-exec.sh ${CMAKE_BINARY_DIR}/wineprefix)
+            ${PROJECT_SOURCE_DIR}/tools/wine-exec.sh ${NUVRI_WINE_ARCH}
+            ${CMAKE_BINARY_DIR}/wineprefix)
     endif()
 else()
     option(NUVRI_SANITIZE "Build the native tree with AddressSanitizer and UBSan" ON)

@@ -14,12 +14,15 @@ for bench in "$root"/build/bench/tests/bench/*_bench; do
     "$bench" "$@"
 done
 
-# The Windows program's benchmarks run under Wine on a virtual display.
-"$root/tools/build.sh" windows fill_bench click_bench body_read_bench
+# The Windows program's benchmarks run under Wine on a virtual display, in
+# the build this machine runs; each names its build (32-bit or 64-bit) first.
+source "$root/tools/windows-build.sh"
+choose_windows_build
+"$root/tools/build.sh" "$windows_tree" fill_bench click_bench body_read_bench
 wine_bench() {
     echo "== $1"
-    xvfb-run -a "$root/tools/wine-exec.sh" "$root/build/windows/wineprefix" \
-        "$root/build/windows/tests/bench_wine/$1.exe" "${@:2}"
+    xvfb-run -a "$root/tools/wine-exec.sh" "$wine_arch" "$windows_dir/wineprefix" \
+        "$windows_dir/tests/bench_wine/$1.exe" "${@:2}"
 }
 # The median of N curl fetches of ADDRESS, in milliseconds.
 median_ms() {

@@ -28,7 +28,7 @@ if ! clang++ -fsanitize=fuzzer "$out/probe.cpp" -o "$out/probe" 2>/dev/null; the
 fi
 
 flags=(-std=c++20 -g -O1 -Wall -Wextra -Werror -I"$root/src" -I"$root/tests")
-loader=("$root"/src/app/memory_image_*.cpp)
+loader=("$root"/src/app/module_loader/memory_image_*.cpp)
 support=("$root/tests/support/mapped_image_services.cpp" "$root/tests/support/pe_builder.cpp"
          "$root/tests/support/sample_images.cpp")
 clang++ "${flags[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \

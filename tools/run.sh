@@ -6,11 +6,13 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
 "$root/tools/setup.sh"
-"$root/tools/build.sh" windows nuvri
+source "$root/tools/windows-build.sh"
+choose_windows_build
+"$root/tools/build.sh" "$windows_tree" nuvri
 
-program="$root/build/windows/src/app/nuvri.exe"
-prefix="$root/build/windows/wineprefix"
-run=("$root/tools/wine-exec.sh" "$prefix")
+program="$windows_dir/src/app/nuvri.exe"
+prefix="$windows_dir/wineprefix"
+run=("$root/tools/wine-exec.sh" "$wine_arch" "$prefix")
 
 # The reference list service answers what the program's hosts serve; it runs
 # as long as the window does.

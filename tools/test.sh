@@ -1,10 +1,19 @@
 #!/bin/bash
 # Runs every test: the native tree under the sanitizers, then the Windows
 # tree under Wine on a virtual display. Installs what is missing first.
+# The Windows tests run on the 32-bit build where this machine runs 32-bit
+# programs, and then on the 64-bit build too; where it cannot, on the 64-bit
+# build alone. NUVRI_WINDOWS_BITS=64 (or 32) tests that one build alone.
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
 "$root/tools/setup.sh" || exit 1
+source "$root/tools/windows-build.sh"
+
+# Windows suites that do not pass on the 64-bit build yet, while it is being
+# ported; they are left out of its runs and named in the summary.
+not_yet_64=(
+)
 
 passed=0
 failed=0
@@ -34,14 +43,34 @@ else
     failed=$((failed + 1))
 fi
 
-echo "== Windows tree under Wine"
-if "$root/tools/build.sh" windows; then
-    xvfb-run -a -s "-screen 0 1280x1024x24" \
-        ctest --test-dir "$root/build/windows" --output-on-failure 2>&1 | tee "$log/windows.txt"
-    count "$log/windows.txt"
+choose_windows_build_quietly || exit 2
+builds=("$windows_bits")
+if [[ -z "${NUVRI_WINDOWS_BITS:-}" && "$windows_bits" == 32 ]]; then
+    builds+=(64)
+    echo "Windows builds: 32-bit and 64-bit ($windows_why)"
 else
-    failed=$((failed + 1))
+    echo "Windows build: ${windows_bits}-bit ($windows_why)"
 fi
 
+for bits in "${builds[@]}"; do
+    use_windows_build "$bits"
+    echo "== Windows tree under Wine, ${bits}-bit build"
+    leave_out=()
+    if [[ "$bits" == 64 && ${#not_yet_64[@]} -gt 0 ]]; then
+        leave_out=(-E "^($(IFS='|'; echo "${not_yet_64[*]}"))\$")
+    fi
+    if "$root/tools/build.sh" "$windows_tree"; then
+        xvfb-run -a -s "-screen 0 1280x1024x24" \
+            ctest --test-dir "$windows_dir" --output-on-failure "${leave_out[@]}" 2>&1 |
+            tee "$log/$windows_tree.txt"
+        count "$log/$windows_tree.txt"
+    else
+        failed=$((failed + 1))
+    fi
+done
+
+if [[ " ${builds[*]} " == *" 64 "* && ${#not_yet_64[@]} -gt 0 ]]; then
+    echo "not yet on the 64-bit build: ${not_yet_64[*]}"
+fi
 echo "tests: $passed passed, $failed failed"
 [[ $failed -eq 0 ]]

@@ -4,24 +4,32 @@
 
 namespace {
 
-std::uint32_t logical(bool value) {
+// Every argument is one word of the library's machine: 32 bits in the
+// 32-bit program, 64 in the 64-bit one.
+using Word = std::uintptr_t;
+
+Word logical(bool value) {
     return value ? 1u : 0u;
 }
 
-std::uint32_t lowByte(std::int32_t value) {
+Word lowByte(std::int32_t value) {
     return static_cast<std::uint32_t>(value) & 0xFFu;
 }
 
-std::uint32_t integer(std::int32_t value) {
-    return static_cast<std::uint32_t>(value);
+Word integer(std::int32_t value) {
+    return static_cast<Word>(std::intptr_t{value});
 }
 
-// The library is a 32-bit image: its pointers are 32-bit arguments.
-std::uint32_t address(const void* pointer) {
-    return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(pointer));
+// Window and device-context handles, whole.
+Word handle(std::intptr_t value) {
+    return static_cast<Word>(value);
 }
 
-std::uint32_t text(const std::optional<Text>& value) {
+Word address(const void* pointer) {
+    return reinterpret_cast<Word>(pointer);
+}
+
+Word text(const std::optional<Text>& value) {
     return value ? address(value->c_str()) : 0u;
 }
 
@@ -36,14 +44,14 @@ SkinBinding::~SkinBinding() {
 }
 
 std::int32_t SkinBinding::call(const char* exportName,
-                               std::initializer_list<std::uint32_t> arguments) {
+                               std::initializer_list<std::uintptr_t> arguments) {
     void* function = image_ ? findExport(image_, exportName) : nullptr;
     if (!function) {
         return 0;
     }
     ExportArguments slots;
     std::size_t slot = 0;
-    for (std::uint32_t argument : arguments) {
+    for (std::uintptr_t argument : arguments) {
         slots[slot++] = argument;
     }
     return static_cast<std::int32_t>(callExport(function, false, slots));
@@ -56,7 +64,7 @@ std::int32_t SkinBinding::attachEx(const std::optional<Text>& skinFile, std::int
 
 std::int32_t SkinBinding::attachRes(std::span<const std::uint8_t> data,
                                     const std::optional<Text>& password) {
-    return call("SkinH_AttachRes", {address(data.data()), static_cast<std::uint32_t>(data.size()),
+    return call("SkinH_AttachRes", {address(data.data()), data.size(),
                                     text(password), 0, 0, 0});
 }
 
@@ -65,20 +73,20 @@ std::int32_t SkinBinding::attachResEx(const std::optional<Text>& first,
     return call("SkinH_AttachResEx", {text(first), text(second)});
 }
 
-std::int32_t SkinBinding::setTitleMenuBar(std::int32_t window, bool show, std::int32_t first,
+std::int32_t SkinBinding::setTitleMenuBar(std::intptr_t window, bool show, std::int32_t first,
                                           std::int32_t second, std::int32_t third) {
     return call("SkinH_SetTitleMenuBar",
-                {integer(window), logical(show), integer(first), integer(second), integer(third)});
+                {handle(window), logical(show), integer(first), integer(second), integer(third)});
 }
 
-std::int32_t SkinBinding::setForeColor(std::int32_t window, std::int32_t red, std::int32_t green,
+std::int32_t SkinBinding::setForeColor(std::intptr_t window, std::int32_t red, std::int32_t green,
                                        std::int32_t blue) {
-    return call("SkinH_SetForeColor", {integer(window), integer(red), integer(green), integer(blue)});
+    return call("SkinH_SetForeColor", {handle(window), integer(red), integer(green), integer(blue)});
 }
 
-std::int32_t SkinBinding::setBackColor(std::int32_t window, std::int32_t red, std::int32_t green,
+std::int32_t SkinBinding::setBackColor(std::intptr_t window, std::int32_t red, std::int32_t green,
                                        std::int32_t blue) {
-    return call("SkinH_SetBackColor", {integer(window), integer(red), integer(green), integer(blue)});
+    return call("SkinH_SetBackColor", {handle(window), integer(red), integer(green), integer(blue)});
 }
 
 std::int32_t SkinBinding::setAero(bool enable) {
@@ -89,34 +97,34 @@ std::int32_t SkinBinding::setMenuAlpha(std::int32_t alpha) {
     return call("SkinH_SetMenuAlpha", {integer(alpha)});
 }
 
-std::int32_t SkinBinding::nineBlt(std::int32_t dc, std::int32_t left, std::int32_t top,
+std::int32_t SkinBinding::nineBlt(std::intptr_t dc, std::int32_t left, std::int32_t top,
                                   std::int32_t right, std::int32_t bottom, std::int32_t piece) {
-    return call("SkinH_NineBlt", {integer(dc), integer(left), integer(top), integer(right),
+    return call("SkinH_NineBlt", {handle(dc), integer(left), integer(top), integer(right),
                                   integer(bottom), integer(piece)});
 }
 
-std::int32_t SkinBinding::setWindowMovable(std::int32_t window, bool movable) {
-    return call("SkinH_SetWindowMovable", {integer(window), logical(movable)});
+std::int32_t SkinBinding::setWindowMovable(std::intptr_t window, bool movable) {
+    return call("SkinH_SetWindowMovable", {handle(window), logical(movable)});
 }
 
-std::int32_t SkinBinding::lockUpdate(std::int32_t window, bool locked) {
-    return call("SkinH_LockUpdate", {integer(window), logical(locked)});
+std::int32_t SkinBinding::lockUpdate(std::intptr_t window, bool locked) {
+    return call("SkinH_LockUpdate", {handle(window), logical(locked)});
 }
 
-std::int32_t SkinBinding::map(std::int32_t window, std::int32_t kind) {
-    return call("SkinH_Map", {integer(window), integer(kind)});
+std::int32_t SkinBinding::map(std::intptr_t window, std::int32_t kind) {
+    return call("SkinH_Map", {handle(window), integer(kind)});
 }
 
-std::int32_t SkinBinding::getColor(std::int32_t window, std::int32_t x, std::int32_t y) {
-    return call("SkinH_GetColor", {integer(window), integer(x), integer(y)});
+std::int32_t SkinBinding::getColor(std::intptr_t window, std::int32_t x, std::int32_t y) {
+    return call("SkinH_GetColor", {handle(window), integer(x), integer(y)});
 }
 
-std::int32_t SkinBinding::setWindowAlpha(std::int32_t window, std::int32_t alpha) {
-    return call("SkinH_SetWindowAlpha", {integer(window), integer(alpha)});
+std::int32_t SkinBinding::setWindowAlpha(std::intptr_t window, std::int32_t alpha) {
+    return call("SkinH_SetWindowAlpha", {handle(window), integer(alpha)});
 }
 
-std::int32_t SkinBinding::detachEx(std::int32_t window) {
-    return call("SkinH_DetachEx", {integer(window)});
+std::int32_t SkinBinding::detachEx(std::intptr_t window) {
+    return call("SkinH_DetachEx", {handle(window)});
 }
 
 std::int32_t SkinBinding::attach() {

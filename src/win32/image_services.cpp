@@ -3,7 +3,8 @@
 // once and kept for the life of the process.
 #include <windows.h>
 
-#include "app/image_services.h"
+#include "app/module_loader/image_services.h"
+#include "app/module_loader/pe_image.h"
 
 namespace {
 
@@ -22,6 +23,25 @@ using EntryRoutine = BOOL WINAPI(HINSTANCE, DWORD, LPVOID);
 
 class KernelImageServices : public ImageServices {
   public:
+#if defined(_WIN64)
+    std::uint16_t machine() const override { return pe::kMachineAmd64; }
+
+    bool addFunctionTable(void* table, std::uint32_t count, void* base) override {
+        return addFunctionTable_(static_cast<PRUNTIME_FUNCTION>(table), count,
+                                 reinterpret_cast<DWORD64>(base));
+    }
+
+    bool deleteFunctionTable(void* table) override {
+        return deleteFunctionTable_(static_cast<PRUNTIME_FUNCTION>(table));
+    }
+#else
+    std::uint16_t machine() const override { return pe::kMachineI386; }
+
+    // 32-bit code unwinds by frames; the loader registers no table here.
+    bool addFunctionTable(void*, std::uint32_t, void*) override { return false; }
+    bool deleteFunctionTable(void*) override { return false; }
+#endif
+
     void* allocate(void* address, std::uint32_t size, std::uint32_t type,
                    std::uint32_t protection) override {
         return virtualAlloc_(address, size, type, protection);
@@ -78,6 +98,12 @@ class KernelImageServices : public ImageServices {
     decltype(HeapReAlloc)* heapReAlloc_ = kernelFunction<decltype(HeapReAlloc)>("HeapReAlloc");
     decltype(HeapFree)* heapFree_ = kernelFunction<decltype(HeapFree)>("HeapFree");
     HANDLE heap_ = kernelFunction<decltype(GetProcessHeap)>("GetProcessHeap")();
+#if defined(_WIN64)
+    decltype(RtlAddFunctionTable)* addFunctionTable_ =
+        kernelFunction<decltype(RtlAddFunctionTable)>("RtlAddFunctionTable");
+    decltype(RtlDeleteFunctionTable)* deleteFunctionTable_ =
+        kernelFunction<decltype(RtlDeleteFunctionTable)>("RtlDeleteFunctionTable");
+#endif
 };
 
 }  // namespace

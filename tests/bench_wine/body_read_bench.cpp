@@ -15,6 +15,7 @@
 #include "win32/process_setup.h"
 
 int main(int argc, char** argv) {
+    std::printf("%d-bit build\n", static_cast<int>(sizeof(void*) * 8));
     using Clock = std::chrono::steady_clock;
     const double curlMs = argc > 1 ? std::atof(argv[1]) : 0.0;
     OleSession ole;

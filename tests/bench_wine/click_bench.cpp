@@ -27,6 +27,7 @@ using Clock = std::chrono::steady_clock;
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::printf("%d-bit build\n", static_cast<int>(sizeof(void*) * 8));
     const double curlMs = argc > 1 ? std::atof(argv[1]) : 0.0;
     OleSession ole;
     createProgramState();

@@ -66,6 +66,7 @@ void chooseRoute(HWND routes, int item) {
 }  // namespace
 
 int main() {
+    std::printf("%d-bit build\n", static_cast<int>(sizeof(void*) * 8));
     OleSession ole;
     createProgramState();
     MainWindow window(mainWindowTemplate(), programEventTable());

@@ -52,12 +52,15 @@ def wine_processes(prefix):
 
 
 class Session:
-    def __init__(self, root, probe, shots):
+    def __init__(self, root, probe, shots, bits):
         self.root = root
+        # run.sh is asked for the build of the tree under test.
+        self.bits = bits
+        self.arch = "win32" if bits == 32 else "win64"
         self.probe_program = probe
         self.shots = shots
         self.template = WindowTemplate(root / "src/app/main_window.tpl")
-        self.prefix = root / "build/windows/wineprefix"
+        self.prefix = root / ("build/windows" if bits == 32 else "build/windows64") / "wineprefix"
         self.display = free_display()
         self.log = shots / "run.log"
         self.run = None
@@ -73,7 +76,7 @@ class Session:
         self.shots.mkdir(parents=True, exist_ok=True)
         for old in self.shots.glob("*.png"):
             old.unlink()
-        env = dict(os.environ, NUVRI_DISPLAY=self.display)
+        env = dict(os.environ, NUVRI_DISPLAY=self.display, NUVRI_WINDOWS_BITS=str(self.bits))
         env.pop("DISPLAY", None)
         with open(self.log, "wb") as log:
             self.run = subprocess.Popen([str(self.root / "tools/run.sh")], env=env,
@@ -114,14 +117,13 @@ class Session:
     # Looking.
 
     def wine_env(self):
-        return dict(os.environ, WINEPREFIX=str(self.prefix), WINEARCH="win32",
-                    WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree=;winemenubuilder.exe=",
-                    DISPLAY=self.display)
+        return dict(os.environ, DISPLAY=self.display)
 
     def probe(self, command="window", rows=None):
         """What the probe sees; list cells only of the first `rows` rows."""
         limit = [] if rows is None else [str(rows)]
-        done = subprocess.run(["wine", str(self.probe_program), DESKTOP, command, *limit],
+        done = subprocess.run([str(self.root / "tools/wine-exec.sh"), self.arch, str(self.prefix),
+                               str(self.probe_program), DESKTOP, command, *limit],
                               env=self.wine_env(), capture_output=True, timeout=120)
         return parse(done.stdout.decode("utf-8", errors="replace"))
 

@@ -26,12 +26,13 @@ def main():
     parser.add_argument("--root", required=True, type=Path)
     parser.add_argument("--probe", required=True, type=Path)
     parser.add_argument("--shots", required=True, type=Path)
+    parser.add_argument("--bits", required=True, type=int, choices=(32, 64))
     args = parser.parse_args()
 
     # A test time-out ends the run through the clean-up below.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("ended from outside"))
     started = time.monotonic()
-    session = Session(args.root.resolve(), args.probe.resolve(), args.shots)
+    session = Session(args.root.resolve(), args.probe.resolve(), args.shots, args.bits)
     failed = None
     try:
         session.start()

@@ -8,8 +8,9 @@
 namespace {
 
 // The one block in the program's memory: an item structure and a text buffer
-// after it. Both processes are 32-bit, so the structure's layout is shared.
-constexpr SIZE_T kTextOffset = 64;
+// after it. The probe is of the program's build, 32-bit or 64-bit, so the
+// structure's layout is shared.
+constexpr SIZE_T kTextOffset = 128;
 constexpr int kTextChars = 4096;
 constexpr SIZE_T kBufferSize = kTextOffset + kTextChars * sizeof(wchar_t);
 static_assert(sizeof(LVITEMW) <= kTextOffset);

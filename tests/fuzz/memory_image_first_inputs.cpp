@@ -1,6 +1,7 @@
 // Writes the fuzzer's first inputs into the folder it is given: the sample
-// library at its usual base and at a free one, an image with every
-// protection combination, and one without sections.
+// library at its usual base and at a free one, in both its 32-bit and its
+// 64-bit form, an image with every protection combination, and one without
+// sections.
 #include <cstdio>
 #include <string>
 
@@ -41,8 +42,12 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     PeBuilder elsewhere = sample::libraryBuilder();
     elsewhere.imageBase = 0x20000000;
+    PeBuilder elsewhere64 = sample::libraryBuilder64();
+    elsewhere64.imageBase = 0x510000000000;
     const bool written = write(folder + "/sample", sample::libraryImage()) &&
                          write(folder + "/sample-free-base", elsewhere.build()) &&
+                         write(folder + "/sample64", sample::libraryImage64()) &&
+                         write(folder + "/sample64-free-base", elsewhere64.build()) &&
                          write(folder + "/protections", protections()) &&
                          write(folder + "/no-sections", PeBuilder().build());
     return written ? 0 : 1;

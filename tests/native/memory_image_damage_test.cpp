@@ -7,8 +7,8 @@
 #include <cstring>
 #include <functional>
 
-#include "app/memory_image.h"
-#include "app/pe_image.h"
+#include "app/module_loader/memory_image.h"
+#include "app/module_loader/pe_image.h"
 #include "support/mapped_image_services.h"
 #include "support/sample_images.h"
 
@@ -56,19 +56,27 @@ class DamagedImageTest : public ::testing::Test {
         }
     }
 
-    MappedImageServices services;
+    MappedImageServices services{pe::kMachineI386};
 };
 
 TEST_F(DamagedImageTest, EveryTruncationIsRejectedBeforeAnythingIsTaken) {
-    const PeImage image = sample::libraryImage();
-    MemoryImage* whole = load(image.bytes, image.bytes.size());
-    ASSERT_NE(whole, nullptr);
-    freeImage(whole, services);
-    services.calls.clear();
-    for (std::size_t length = 0; length < image.bytes.size(); ++length) {
-        ASSERT_EQ(load(image.bytes, length), nullptr) << length << " bytes";
+    MappedImageServices services64{pe::kMachineAmd64};
+    sample::addLibraries(services64);
+    for (auto [image, machineServices] : {std::pair{sample::libraryImage(), &services},
+                                          std::pair{sample::libraryImage64(), &services64}}) {
+        const auto loadPrefix = [&](std::size_t length) {
+            const std::vector<std::uint8_t> copy(image.bytes.begin(), image.bytes.begin() + length);
+            return loadImageFromMemory(copy.data(), copy.size(), *machineServices);
+        };
+        MemoryImage* whole = loadPrefix(image.bytes.size());
+        ASSERT_NE(whole, nullptr);
+        freeImage(whole, *machineServices);
+        machineServices->calls.clear();
+        for (std::size_t length = 0; length < image.bytes.size(); ++length) {
+            ASSERT_EQ(loadPrefix(length), nullptr) << length << " bytes";
+        }
+        EXPECT_TRUE(machineServices->calls.empty());
     }
-    EXPECT_TRUE(services.calls.empty());
 }
 
 TEST_F(DamagedImageTest, BrokenHeadersAndSectionTablesAreRejectedBeforeAnythingIsTaken) {

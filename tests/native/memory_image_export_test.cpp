@@ -2,8 +2,8 @@
 // argument slots the skin library's callers fill.
 #include <gtest/gtest.h>
 
-#include "app/memory_image.h"
-#include "app/pe_image.h"
+#include "app/module_loader/memory_image.h"
+#include "app/module_loader/pe_image.h"
 #include "support/mapped_image_services.h"
 #include "support/sample_images.h"
 
@@ -26,7 +26,7 @@ class FindExportTest : public ::testing::Test {
         return image.fileOffset(image.exportDirectory) + static_cast<std::uint32_t>(fieldOffset);
     }
 
-    MappedImageServices services;
+    MappedImageServices services{pe::kMachineI386};
     PeImage image = sample::libraryImage();
     MemoryImage* loaded = nullptr;
 };
@@ -113,7 +113,7 @@ TEST_F(FindExportTest, DamagedExportTablesFindNothing) {
 }
 
 TEST(FindExportWithoutImageTest, NullFindsNothing) {
-    MappedImageServices services;
+    MappedImageServices services{pe::kMachineI386};
     EXPECT_EQ(findExport(nullptr, "SkinStart", services), nullptr);
 }
 

@@ -1,14 +1,16 @@
 // The in-memory loader against mapped host memory and fake libraries: where
 // an image is placed, relocation, imports, protections, the entry routine
-// and the release of everything on failure and unload.
+// and the release of everything on failure and unload; for a PE32+ image in
+// a 64-bit process also its 64-bit relocations and import slots and its
+// exception table.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
 #include <functional>
 
-#include "app/memory_image.h"
-#include "app/pe_image.h"
+#include "app/module_loader/memory_image.h"
+#include "app/module_loader/pe_image.h"
 #include "support/mapped_image_services.h"
 #include "support/sample_images.h"
 
@@ -20,11 +22,19 @@ std::uint32_t wordAt(const MemoryImage* image, std::uint32_t rva) {
     return value;
 }
 
+std::uint64_t quadAt(const MemoryImage* image, std::uint32_t rva) {
+    std::uint64_t value;
+    std::memcpy(&value, static_cast<const std::uint8_t*>(image->codeBase) + rva, sizeof value);
+    return value;
+}
+
 std::string address(const MemoryImage* image, std::uint32_t rva) {
     return hexText(reinterpret_cast<std::uintptr_t>(image->codeBase) + rva);
 }
 
-class MemoryImageLoadTest : public ::testing::Test {
+// The sample in the form a process of `Machine` loads.
+template <std::uint16_t Machine>
+class LoaderFixture : public ::testing::Test {
   protected:
     void SetUp() override { sample::addLibraries(services); }
 
@@ -54,9 +64,13 @@ class MemoryImageLoadTest : public ::testing::Test {
         return found;
     }
 
-    MappedImageServices services;
-    PeImage image = sample::libraryImage();
+    MappedImageServices services{Machine};
+    PeImage image =
+        Machine == pe::kMachineI386 ? sample::libraryImage() : sample::libraryImage64();
 };
+
+using MemoryImageLoadTest = LoaderFixture<pe::kMachineI386>;
+using MemoryImage64LoadTest = LoaderFixture<pe::kMachineAmd64>;
 
 TEST_F(MemoryImageLoadTest, AFreePreferredBaseIsUsedAndNothingIsRelocated) {
     MemoryImage* loaded = load();
@@ -203,7 +217,8 @@ TEST_F(MemoryImageLoadTest, EveryFailureReleasesWhatWasTaken) {
         {"missing ordinal", [&] { services.libraries["KERNEL32.dll"].ordinals.clear(); }},
         {"entry refuses", [&] { services.entryResult = 0; }},
         {"module list cannot grow", [&] { services.failing.insert("HeapReAlloc"); }},
-        {"no record", [&] { services.failing.insert("HeapAlloc 0x0 0x20"); }},
+        {"no record",
+         [&] { services.failing.insert("HeapAlloc 0x0 " + hexText(sizeof(MemoryImage))); }},
         {"no module list", [&] { services.failing.insert("HeapAlloc 0x8 0x8"); }},
         {"no address space", [&] { services.failing.insert("VirtualAlloc"); }},
         {"no commit",
@@ -268,6 +283,105 @@ TEST_F(MemoryImageLoadTest, ImageWideSizesReachingPastTheImageProtectNothing) {
     ASSERT_NE(loaded, nullptr);
     EXPECT_TRUE(callsTo("VirtualProtect").empty());
     freeImage(loaded, services);
+}
+
+// The same sample as a PE32+ image in a 64-bit process.
+
+TEST_F(MemoryImage64LoadTest, AFreeBaseAbove4GiBIsUsedAndNothingIsRelocated) {
+    MemoryImage* loaded = load();
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(loaded->codeBase), sample::kImageBase64);
+    EXPECT_EQ(quadAt(loaded, sample::kTextPointer), sample::kTextPointerValue64);
+    EXPECT_EQ(quadAt(loaded, sample::kData), sample::kDataPointerValue64);
+    freeImage(loaded, services);
+    expectAllReleased();
+}
+
+TEST_F(MemoryImage64LoadTest, ATakenBaseMovesEveryDir64TargetByTheWholeDifference) {
+    ASSERT_TRUE(services.takeRange(sample::kImageBase64, image.sizeOfImage));
+    MemoryImage* loaded = load();
+    ASSERT_NE(loaded, nullptr);
+    const std::uint64_t base = reinterpret_cast<std::uintptr_t>(loaded->codeBase);
+    const std::uint64_t delta = base - sample::kImageBase64;
+    EXPECT_NE(delta >> 32, 0u) << "the test needs a difference beyond 32 bits";
+    EXPECT_EQ(quadAt(loaded, sample::kTextPointer), sample::kTextPointerValue64 + delta);
+    EXPECT_EQ(quadAt(loaded, sample::kData), sample::kDataPointerValue64 + delta);
+    EXPECT_EQ(wordAt(loaded, sample::kPaddedWord), sample::kPaddedWordValue) << "type 0 entry";
+    EXPECT_EQ(quadAt(loaded, image.optionalField(offsetof(pe::OptionalHeader64, ImageBase))),
+              base);
+    // Section addresses are recorded as their low 32 bits, which still give
+    // each section's place: protections land on the right pages.
+    EXPECT_EQ(services.protectionAt(static_cast<std::uint8_t*>(loaded->codeBase) + sample::kText),
+              pe::kPageExecuteRead);
+    freeImage(loaded, services);
+    expectAllReleased();
+}
+
+TEST_F(MemoryImage64LoadTest, ImportSlotsGetWholeAddressesAndBit63MeansAnOrdinal) {
+    MemoryImage* loaded = load();
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(quadAt(loaded, image.importSlots[0][0]), sample::kHighFunctions + sample::kTickCount);
+    EXPECT_EQ(quadAt(loaded, image.importSlots[0][1]),
+              sample::kHighFunctions + sample::kOrdinalFive);
+    EXPECT_EQ(quadAt(loaded, image.importSlots[1][0]), sample::kHighFunctions + sample::kMessageBox);
+    EXPECT_TRUE(called("GetProcAddress 0x7001 #5"));
+    freeImage(loaded, services);
+}
+
+// The table is known to the system before the entry routine runs and until
+// after its detach notification.
+TEST_F(MemoryImage64LoadTest, TheExceptionTableIsRegisteredAroundTheEntryRoutine) {
+    MemoryImage* loaded = load();
+    ASSERT_NE(loaded, nullptr);
+    const std::string table = address(loaded, image.exceptionTable);
+    const std::string base = address(loaded, 0);
+    const std::string entry = "DllEntry " + address(loaded, sample::kEntry) + " " + base;
+    const auto last = services.calls.end();
+    EXPECT_EQ(std::vector<std::string>(last - 2, last),
+              (std::vector<std::string>{"RtlAddFunctionTable " + table + " 0x1 " + base,
+                                        entry + " 0x1"}));
+    EXPECT_EQ(loaded->exceptionTable, static_cast<std::uint8_t*>(loaded->codeBase) +
+                                          image.exceptionTable);
+    services.calls.clear();
+    freeImage(loaded, services);
+    ASSERT_GE(services.calls.size(), 3u);
+    EXPECT_EQ(services.calls[0], entry + " 0x0");
+    EXPECT_EQ(services.calls[1], "RtlDeleteFunctionTable " + table);
+    EXPECT_EQ(services.calls[2], "FreeLibrary 0x7001");
+}
+
+TEST_F(MemoryImage64LoadTest, ABadOrRefusedExceptionTableFailsTheLoadAndReleasesAll) {
+    const std::vector<std::pair<std::string, std::function<void()>>> failures = {
+        {"refused", [&] { services.failing.insert("RtlAddFunctionTable"); }},
+        {"function past the image",
+         [&] { image.put32(image.fileOffset(image.exceptionTable) + 4, image.sizeOfImage + 1); }},
+        {"unwind data past the image",
+         [&] { image.put32(image.fileOffset(image.exceptionTable) + 8, image.sizeOfImage - 2); }},
+        {"table past the image",
+         [&] { image.put32(image.directoryField(pe::kExceptionDirectory), image.sizeOfImage - 4); }},
+    };
+    for (const auto& [name, fail] : failures) {
+        SCOPED_TRACE(name);
+        image = sample::libraryImage64();
+        services.failing.clear();
+        services.calls.clear();
+        fail();
+        EXPECT_EQ(load(), nullptr);
+        expectAllReleased();
+        EXPECT_TRUE(callsTo("DllEntry").empty());
+        EXPECT_TRUE(callsTo("RtlDeleteFunctionTable").empty());
+    }
+}
+
+// Each process loads only the images whose code it runs.
+TEST_F(MemoryImage64LoadTest, EachProcessRefusesTheOtherMachinesImages) {
+    const PeImage image32 = sample::libraryImage();
+    EXPECT_EQ(loadImageFromMemory(image32.bytes.data(), image32.bytes.size(), services), nullptr);
+    MappedImageServices services32{pe::kMachineI386};
+    sample::addLibraries(services32);
+    EXPECT_EQ(loadImageFromMemory(image.bytes.data(), image.bytes.size(), services32), nullptr);
+    EXPECT_TRUE(services.calls.empty());
+    EXPECT_TRUE(services32.calls.empty());
 }
 
 }  // namespace

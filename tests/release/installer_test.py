@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """The release files as a user meets them, the setup program under Wine.
 
-    installer_test.py RELEASE_DIR VERSION PROGRAM WORK_DIR
+    installer_test.py win32|win64 RELEASE_DIR VERSION PROGRAM WORK_DIR
 
-RELEASE_DIR holds nuvri-VERSION-portable.zip and nuvri-VERSION-setup.exe,
+RELEASE_DIR holds nuvri-VERSION-portable.zip and nuvri-VERSION-setup.exe (in
+a win64 prefix the 64-bit files, named with "-x64"),
 PROGRAM is the program file of the build; WORK_DIR gets a new Wine prefix on
 every run. Needs a display (the ctest run has Xvfb's), xdotool and xprop.
 """
@@ -21,12 +22,17 @@ TITLE = "Nuvri福利视频播放器"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Nuvri"
 DEFAULT_DIR = r"C:\Program Files\Nuvri"
 
-release_dir = version = program = prefix = None
+arch = release_dir = version = program = prefix = None
+
+
+def suffix():
+    """What the release files of the build under test carry in their names."""
+    return "-x64" if arch == "win64" else ""
 
 
 def wine(*arguments, wait=True):
     """Runs a Windows program in the test prefix (made on first use)."""
-    command = [str(ROOT / "tools" / "wine-exec.sh"), str(prefix), *arguments]
+    command = [str(ROOT / "tools" / "wine-exec.sh"), arch, str(prefix), *arguments]
     if not wait:
         return subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     return subprocess.run(command, capture_output=True, timeout=120)
@@ -103,7 +109,7 @@ def x_window_icons(window):
 
 class PortableZipTest(unittest.TestCase):
     def test_holds_the_program_as_built_and_a_readme_windows_notepad_reads(self):
-        with zipfile.ZipFile(release_dir / f"nuvri-{version}-portable.zip") as archive:
+        with zipfile.ZipFile(release_dir / f"nuvri-{version}-portable{suffix()}.zip") as archive:
             names = sorted(archive.namelist())
             expected = ["LICENSE.txt", "README.txt", "nuvri.exe"]
             if not (ROOT / "LICENSE").exists():
@@ -115,7 +121,7 @@ class PortableZipTest(unittest.TestCase):
         self.assertNotIn(b"\n", readme.replace(b"\r\n", b""), "a line without CR")
         text = readme.decode("utf-8-sig")
         self.assertIn(f"{TITLE} {version}", text)
-        self.assertIn(f"nuvri-{version}-setup.exe", text)
+        self.assertIn(f"nuvri-{version}-setup{suffix()}.exe", text)
         self.assertIn("卸载", text)
         self.assertIn("uninstall", text)
 
@@ -124,8 +130,8 @@ class SetupTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         subprocess.run(["rm", "-rf", str(prefix)], check=True)
-        subprocess.run([str(ROOT / "tools" / "wine-prefix.sh"), str(prefix)], check=True)
-        cls.setup = release_dir / f"nuvri-{version}-setup.exe"
+        subprocess.run([str(ROOT / "tools" / "wine-prefix.sh"), arch, str(prefix)], check=True)
+        cls.setup = release_dir / f"nuvri-{version}-setup{suffix()}.exe"
 
     @classmethod
     def tearDownClass(cls):
@@ -226,11 +232,11 @@ class SetupTest(unittest.TestCase):
 
 
 def main():
-    global release_dir, version, program, prefix
-    if len(sys.argv) != 5:
+    global arch, release_dir, version, program, prefix
+    if len(sys.argv) != 6:
         sys.exit(__doc__)
-    release_dir, version, program, work = Path(sys.argv[1]), sys.argv[2], Path(sys.argv[3]), \
-        Path(sys.argv[4])
+    arch, release_dir, version, program, work = sys.argv[1], Path(sys.argv[2]), sys.argv[3], \
+        Path(sys.argv[4]), Path(sys.argv[5])
     prefix = work / "wineprefix"
     unittest.main(argv=sys.argv[:1], verbosity=2)
 

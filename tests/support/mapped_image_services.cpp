@@ -7,14 +7,16 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/pe_image.h"
+#include "app/module_loader/pe_image.h"
 
 namespace {
 
 constexpr std::uintptr_t kPage = pe::kPageSize;
 constexpr std::uintptr_t kGranularity = 0x10000;  // where reservations start
-// A 32-bit process without large-address awareness ends here.
-constexpr std::uintptr_t kAddressSpaceEnd = 0x80000000;
+// A 32-bit process without large-address awareness ends here; a 64-bit one
+// where the host's user space does.
+constexpr std::uintptr_t kAddressSpaceEnd32 = 0x80000000;
+constexpr std::uintptr_t kAddressSpaceEnd64 = std::uintptr_t{1} << 47;
 
 std::uintptr_t pageDown(std::uintptr_t address) {
     return address & ~(kPage - 1);
@@ -51,9 +53,13 @@ std::string hexText(std::uint64_t value) {
 }
 
 ImageServices& imageServices() {
-    static MappedImageServices services;
+    static MappedImageServices services(pe::kMachineI386);
     return services;
 }
+
+MappedImageServices::MappedImageServices(std::uint16_t machine)
+    : machine_(machine),
+      addressSpaceEnd_(machine == pe::kMachineI386 ? kAddressSpaceEnd32 : kAddressSpaceEnd64) {}
 
 MappedImageServices::~MappedImageServices() {
     for (const auto& [start, end] : reserved_) {
@@ -97,18 +103,19 @@ void* MappedImageServices::reserve(std::uintptr_t address, std::uint32_t size) {
     if (address) {
         // The first 64 KiB are never handed out, as on Windows (and page 0 could
         // be mapped here when running as root, returning null as success).
-        if (start < kGranularity || start + length > kAddressSpaceEnd) {
+        if (start < kGranularity || start + length > addressSpaceEnd_) {
             return nullptr;
         }
         mapped = mmap(reinterpret_cast<void*>(start), length, PROT_NONE,
                       flags | MAP_FIXED_NOREPLACE, -1, 0);
     } else {
-        mapped = mmap(nullptr, length, PROT_NONE, flags | MAP_32BIT, -1, 0);
+        mapped = mmap(nullptr, length, PROT_NONE,
+                      flags | (machine_ == pe::kMachineI386 ? MAP_32BIT : 0), -1, 0);
     }
     if (mapped == MAP_FAILED) {
         return nullptr;
     }
-    if ((address && numeric(mapped) != start) || numeric(mapped) + length > kAddressSpaceEnd) {
+    if ((address && numeric(mapped) != start) || numeric(mapped) + length > addressSpaceEnd_) {
         munmap(mapped, length);
         return nullptr;
     }
@@ -275,6 +282,15 @@ bool MappedImageServices::heapFree(void* block) {
     blocks_.erase(found);
     std::free(block);
     return true;
+}
+
+bool MappedImageServices::addFunctionTable(void* table, std::uint32_t count, void* base) {
+    return record("RtlAddFunctionTable",
+                  hexText(numeric(table)) + " " + hexText(count) + " " + hexText(numeric(base)));
+}
+
+bool MappedImageServices::deleteFunctionTable(void* table) {
+    return record("RtlDeleteFunctionTable", hexText(numeric(table)));
 }
 
 std::int32_t MappedImageServices::callEntry(void* entry, void* base, std::uint32_t reason) {

@@ -1,11 +1,12 @@
 #pragma once
-// The host's stand-in for the kernel services the in-memory loader uses. Its
-// address space is real: ranges are reserved with mmap below 2 GiB (so that
-// addresses fit an image's 32-bit fields) and committed, protected,
-// decommitted and released page by page. Libraries are fakes with made-up
-// 32-bit function addresses; the heap is malloc; the entry routine is not
-// run but answered with a scripted result. Every call is recorded as a line
-// of text, in order.
+// The host's stand-in for the kernel services the in-memory loader uses, as
+// a 32-bit (i386) or a 64-bit (x86-64) process has them. Its address space is
+// real: ranges are reserved with mmap, below 2 GiB for an i386 process (so
+// that addresses fit a PE32 image's fields) and anywhere for an x86-64 one,
+// and committed, protected, decommitted and released page by page.
+// Libraries are fakes with made-up function addresses; the heap is malloc;
+// the entry routine is not run but answered with a scripted result; exception
+// tables are only recorded. Every call is recorded as a line of text, in order.
 
 #include <cstdint>
 #include <map>
@@ -14,23 +15,25 @@
 #include <utility>
 #include <vector>
 
-#include "app/image_services.h"
+#include "app/module_loader/image_services.h"
 
 class MappedImageServices : public ImageServices {
   public:
     struct FakeLibrary {
         std::uintptr_t handle = 0;
-        std::map<std::string, std::uint32_t> functions;  // by name
-        std::map<std::uint16_t, std::uint32_t> ordinals;
+        std::map<std::string, std::uintptr_t> functions;  // by name
+        std::map<std::uint16_t, std::uintptr_t> ordinals;
     };
 
-    MappedImageServices() = default;
+    // A process of `machine` (pe::kMachineI386 or pe::kMachineAmd64).
+    explicit MappedImageServices(std::uint16_t machine);
     // Unmaps every range still reserved or taken and frees the heap blocks
     // still allocated.
     ~MappedImageServices() override;
     MappedImageServices(const MappedImageServices&) = delete;
     MappedImageServices& operator=(const MappedImageServices&) = delete;
 
+    std::uint16_t machine() const override { return machine_; }
     void* allocate(void* address, std::uint32_t size, std::uint32_t type,
                    std::uint32_t protection) override;
     bool free(void* address, std::uint32_t size, std::uint32_t type) override;
@@ -42,6 +45,8 @@ class MappedImageServices : public ImageServices {
     void* heapAlloc(std::uint32_t flags, std::uint32_t size) override;
     void* heapReAlloc(std::uint32_t flags, void* block, std::uint32_t size) override;
     bool heapFree(void* block) override;
+    bool addFunctionTable(void* table, std::uint32_t count, void* base) override;
+    bool deleteFunctionTable(void* table) override;
     std::int32_t callEntry(void* entry, void* base, std::uint32_t reason) override;
 
     // Maps the range for the test itself, so that an image cannot be placed
@@ -83,6 +88,8 @@ class MappedImageServices : public ImageServices {
                                                                           std::uintptr_t end) const;
     bool allCommitted(std::uintptr_t start, std::uintptr_t end) const;
 
+    std::uint16_t machine_;
+    std::uintptr_t addressSpaceEnd_;
     std::map<std::uintptr_t, std::uintptr_t> reserved_;  // start -> end
     std::map<std::uintptr_t, std::uint32_t> pages_;      // committed page -> protection
     std::vector<std::pair<void*, std::size_t>> taken_;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "app/pe_image.h"
+#include "app/module_loader/pe_image.h"
 
 namespace {
 
@@ -52,6 +52,18 @@ std::uint32_t PeImage::optionalField(std::size_t fieldOffset) const {
                                       fieldOffset);
 }
 
+std::uint32_t PeImage::directoryField(int index) const {
+    // The directories end the optional header; they start 96 bytes into a
+    // PE32 one and 112 into a PE32+ one.
+    const std::uint32_t magicOffset = optionalField(0);
+    std::uint16_t magic;
+    std::memcpy(&magic, bytes.data() + magicOffset, sizeof magic);
+    const std::size_t directories = magic == pe::kOptionalHeaderMagic64
+                                        ? offsetof(pe::OptionalHeader64, DataDirectory)
+                                        : offsetof(pe::OptionalHeader32, DataDirectory);
+    return optionalField(directories + index * sizeof(pe::DataDirectory));
+}
+
 std::uint32_t PeImage::get32(std::uint32_t offset) const {
     std::uint32_t value;
     std::memcpy(&value, bytes.data() + offset, sizeof value);
@@ -93,12 +105,19 @@ void PeBuilder::addExport(const std::string& name, std::uint32_t functionRva) {
     exports_.push_back({name, functionRva});
 }
 
+void PeBuilder::addRuntimeFunction(std::uint32_t begin, std::uint32_t end,
+                                   std::uint32_t unwindData) {
+    runtimeFunctions_.insert(runtimeFunctions_.end(), {begin, end, unwindData});
+}
+
 std::vector<std::uint8_t> PeBuilder::importData(std::uint32_t rva, PeImage& image) const {
+    const std::uint32_t entrySize = wide ? 8 : 4;
     std::vector<std::uint8_t> bytes((imports_.size() + 1) * sizeof(pe::ImportDescriptor));
     std::vector<std::uint32_t> lookups;
     std::vector<std::uint32_t> slots;
     for (const PeImport& import : imports_) {
-        const std::uint32_t listSize = static_cast<std::uint32_t>(import.functions.size() + 1) * 4;
+        const std::uint32_t listSize =
+            static_cast<std::uint32_t>(import.functions.size() + 1) * entrySize;
         lookups.push_back(import.lookupList ? sizeOf(bytes) : 0);
         bytes.resize(bytes.size() + (import.lookupList ? listSize : 0));
         slots.push_back(sizeOf(bytes));
@@ -114,15 +133,23 @@ std::vector<std::uint8_t> PeBuilder::importData(std::uint32_t rva, PeImage& imag
         std::vector<std::uint32_t>& slotRvas = image.importSlots.emplace_back();
         for (std::size_t function = 0; function < import.functions.size(); ++function) {
             const PeImportedFunction& imported = import.functions[function];
-            std::uint32_t entry = pe::kImportByOrdinal | imported.ordinal;
+            std::uint64_t entry =
+                (wide ? pe::kImportByOrdinal64 : pe::kImportByOrdinal) | imported.ordinal;
             if (!imported.name.empty()) {
                 entry = rva + appendText(bytes, std::string("\0\0", 2) + imported.name);
             }
-            if (import.lookupList) {
-                putAt(bytes, lookups[index] + function * 4, entry);
+            const std::uint32_t at = static_cast<std::uint32_t>(function) * entrySize;
+            for (std::uint32_t list : {lookups[index], slots[index]}) {
+                if (list == lookups[index] && !import.lookupList) {
+                    continue;
+                }
+                if (wide) {
+                    putAt(bytes, list + at, entry);
+                } else {
+                    putAt(bytes, list + at, static_cast<std::uint32_t>(entry));
+                }
             }
-            putAt(bytes, slots[index] + function * 4, entry);
-            slotRvas.push_back(rva + slots[index] + static_cast<std::uint32_t>(function) * 4);
+            slotRvas.push_back(rva + slots[index] + at);
         }
     }
     return bytes;
@@ -166,8 +193,7 @@ PeImage PeBuilder::build() const {
     PeImage image;
     std::vector<Section> sections = sections_;
     std::uint32_t nextRva = nextRva_;
-    pe::NtHeaders32 nt{};
-    pe::DataDirectory* directories = nt.OptionalHeader.DataDirectory;
+    pe::DataDirectory directories[pe::kDirectoryCount] = {};
     if (!imports_.empty()) {
         image.importDescriptors = nextRva;
         directories[pe::kImportDirectory] = {
@@ -180,6 +206,13 @@ PeImage PeBuilder::build() const {
         directories[pe::kExportDirectory] = {nextRva, sizeOf(data)};
         place(sections, ".edata", 0x40000040, std::move(data), 0, nextRva);
     }
+    if (!runtimeFunctions_.empty()) {
+        image.exceptionTable = nextRva;
+        std::vector<std::uint8_t> data(runtimeFunctions_.size() * 4);
+        std::memcpy(data.data(), runtimeFunctions_.data(), data.size());
+        directories[pe::kExceptionDirectory] = {nextRva, sizeOf(data)};
+        place(sections, ".pdata", 0x40000040, std::move(data), 0, nextRva);
+    }
     if (!blocks_.empty()) {
         image.relocations = nextRva;
         std::vector<std::uint8_t> data = relocationData();
@@ -188,36 +221,52 @@ PeImage PeBuilder::build() const {
     }
 
     image.ntOffset = kNtOffset;
-    image.sectionTableOffset = kNtOffset + sizeof nt;
+    image.sectionTableOffset = kNtOffset + static_cast<std::uint32_t>(
+                                               wide ? sizeof(pe::NtHeaders64) : sizeof(pe::NtHeaders32));
     image.sizeOfImage = nextRva;
     const auto sectionCount = static_cast<std::uint32_t>(sections.size());
     const std::uint32_t sizeOfHeaders =
         alignUp(image.sectionTableOffset + sectionCount * 40, kFileAlignment);
 
-    nt.Signature = pe::kNtSignature;
-    nt.FileHeader.Machine = pe::kMachineI386;
-    nt.FileHeader.NumberOfSections = static_cast<std::uint16_t>(sectionCount);
-    nt.FileHeader.SizeOfOptionalHeader = sizeof nt.OptionalHeader;
-    nt.FileHeader.Characteristics = 0x2102;  // DLL, 32-bit machine, executable
-    pe::OptionalHeader32& optional = nt.OptionalHeader;
-    optional.Magic = pe::kOptionalHeaderMagic32;
-    optional.SizeOfInitializedData = sizeOfInitializedData;
-    optional.SizeOfUninitializedData = sizeOfUninitializedData;
-    optional.AddressOfEntryPoint = entryPoint;
-    optional.ImageBase = imageBase;
-    optional.SectionAlignment = pe::kPageSize;
-    optional.FileAlignment = kFileAlignment;
-    optional.MajorOperatingSystemVersion = 4;
-    optional.MajorSubsystemVersion = 4;
-    optional.SizeOfImage = nextRva;
-    optional.SizeOfHeaders = sizeOfHeaders;
-    optional.Subsystem = 2;
-    optional.NumberOfRvaAndSizes = pe::kDirectoryCount;
-
     image.bytes.assign(sizeOfHeaders, 0);
     putAt(image.bytes, 0, pe::kDosMagic);
     putAt(image.bytes, pe::kDosNewHeaderOffset, kNtOffset);
-    putAt(image.bytes, kNtOffset, nt);
+    // The fields both optional headers have, then the one whose size differs.
+    const auto fill = [&](auto& nt, std::uint16_t machine, std::uint16_t characteristics,
+                          std::uint16_t magic) {
+        nt.Signature = pe::kNtSignature;
+        nt.FileHeader.Machine = machine;
+        nt.FileHeader.NumberOfSections = static_cast<std::uint16_t>(sectionCount);
+        nt.FileHeader.SizeOfOptionalHeader = sizeof nt.OptionalHeader;
+        nt.FileHeader.Characteristics = characteristics;
+        auto& optional = nt.OptionalHeader;
+        optional.Magic = magic;
+        optional.SizeOfInitializedData = sizeOfInitializedData;
+        optional.SizeOfUninitializedData = sizeOfUninitializedData;
+        optional.AddressOfEntryPoint = entryPoint;
+        optional.SectionAlignment = pe::kPageSize;
+        optional.FileAlignment = kFileAlignment;
+        optional.MajorOperatingSystemVersion = 4;
+        optional.MajorSubsystemVersion = 4;
+        optional.SizeOfImage = nextRva;
+        optional.SizeOfHeaders = sizeOfHeaders;
+        optional.Subsystem = 2;
+        optional.NumberOfRvaAndSizes = pe::kDirectoryCount;
+        std::memcpy(optional.DataDirectory, directories, sizeof directories);
+    };
+    if (wide) {
+        pe::NtHeaders64 nt{};
+        // DLL, large addresses, executable.
+        fill(nt, pe::kMachineAmd64, 0x2022, pe::kOptionalHeaderMagic64);
+        nt.OptionalHeader.ImageBase = imageBase;
+        putAt(image.bytes, kNtOffset, nt);
+    } else {
+        pe::NtHeaders32 nt{};
+        // DLL, 32-bit machine, executable.
+        fill(nt, pe::kMachineI386, 0x2102, pe::kOptionalHeaderMagic32);
+        nt.OptionalHeader.ImageBase = static_cast<std::uint32_t>(imageBase);
+        putAt(image.bytes, kNtOffset, nt);
+    }
     for (std::uint32_t index = 0; index < sectionCount; ++index) {
         const Section& section = sections[index];
         pe::SectionHeader header{};

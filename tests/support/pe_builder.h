@@ -1,7 +1,8 @@
 #pragma once
-// Assembles 32-bit DLL images in memory for the in-memory loader's tests and
-// the fuzzer's first inputs: the headers, sections with or without raw data, and
-// generated import, export and base-relocation sections placed after them.
+// Assembles DLL images in memory, 32-bit (PE32, i386) or 64-bit (PE32+,
+// x86-64), for the in-memory loader's tests and the fuzzer's first inputs:
+// the headers, sections with or without raw data, and generated import,
+// export, exception and base-relocation sections placed after them.
 // Sections start on page boundaries (section alignment 0x1000, file
 // alignment 0x200) from RVA 0x1000.
 
@@ -37,12 +38,15 @@ struct PeImage {
     std::uint32_t importDescriptors = 0;                  // RVA; 0 without imports
     std::vector<std::vector<std::uint32_t>> importSlots;  // RVA of each function slot
     std::uint32_t exportDirectory = 0;                    // RVA; 0 without exports
+    std::uint32_t exceptionTable = 0;                     // RVA; 0 without one
     std::uint32_t relocations = 0;                        // RVA; 0 without blocks
 
     // The file offset of `rva`, which must lie in a section's raw data.
     std::uint32_t fileOffset(std::uint32_t rva) const;
     // The file offset of a field of the optional header.
     std::uint32_t optionalField(std::size_t fieldOffset) const;
+    // The file offset of data directory `index`.
+    std::uint32_t directoryField(int index) const;
     std::uint32_t get32(std::uint32_t offset) const;
     void put16(std::uint32_t offset, std::uint16_t value);
     void put32(std::uint32_t offset, std::uint32_t value);
@@ -50,7 +54,10 @@ struct PeImage {
 
 class PeBuilder {
   public:
-    std::uint32_t imageBase = 0x10000000;
+    // PE32+ for x86-64: 64-bit image base, import entries (ordinal flag in bit
+    // 63); relocation entries are stored as given.
+    bool wide = false;
+    std::uint64_t imageBase = 0x10000000;
     std::uint32_t entryPoint = 0;
     std::uint32_t sizeOfInitializedData = 0;
     std::uint32_t sizeOfUninitializedData = 0;
@@ -64,6 +71,8 @@ class PeBuilder {
     void addRelocationBlock(std::uint32_t pageRva, std::vector<std::uint16_t> entries);
     void addImport(PeImport import);
     void addExport(const std::string& name, std::uint32_t functionRva);
+    // An entry of the exception table (RUNTIME_FUNCTION).
+    void addRuntimeFunction(std::uint32_t begin, std::uint32_t end, std::uint32_t unwindData);
 
     PeImage build() const;
 
@@ -96,4 +105,5 @@ class PeBuilder {
     std::vector<Block> blocks_;
     std::vector<PeImport> imports_;
     std::vector<Export> exports_;
+    std::vector<std::uint32_t> runtimeFunctions_;  // three words each
 };

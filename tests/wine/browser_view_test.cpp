@@ -48,7 +48,8 @@ bool browserLibraryIsIdle() {
         return true;
     }
     using CanUnloadNow = HRESULT(WINAPI*)();
-    auto canUnloadNow = reinterpret_cast<CanUnloadNow>(GetProcAddress(library, "DllCanUnloadNow"));
+    auto canUnloadNow = reinterpret_cast<CanUnloadNow>(
+        reinterpret_cast<void*>(GetProcAddress(library, "DllCanUnloadNow")));
     return canUnloadNow == nullptr || canUnloadNow() == S_OK;
 }
 

@@ -40,12 +40,16 @@ T readAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
 DllFile::DllFile(const char* path)
     : bytes_(readBuildFile(path)), ntOffset_(readAt<std::uint32_t>(bytes_, 0x3C)) {}
 
-IMAGE_NT_HEADERS32 DllFile::headers() const {
-    return readAt<IMAGE_NT_HEADERS32>(bytes_, ntOffset_);
+IMAGE_NT_HEADERS DllFile::headers() const {
+    const auto nt = readAt<IMAGE_NT_HEADERS>(bytes_, ntOffset_);
+    if (nt.OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR_MAGIC) {
+        throw std::runtime_error("a DLL of another machine than the build's");
+    }
+    return nt;
 }
 
 std::uint32_t DllFile::sectionTableOffset() const {
-    return ntOffset_ + offsetof(IMAGE_NT_HEADERS32, OptionalHeader) +
+    return ntOffset_ + offsetof(IMAGE_NT_HEADERS, OptionalHeader) +
            headers().FileHeader.SizeOfOptionalHeader;
 }
 
@@ -81,6 +85,10 @@ std::uint32_t DllFile::fileOffset(std::uint32_t rva) const {
 
 std::uint32_t DllFile::read32(std::uint32_t rva) const {
     return readAt<std::uint32_t>(bytes_, fileOffset(rva));
+}
+
+std::uintptr_t DllFile::readWord(std::uint32_t rva) const {
+    return readAt<std::uintptr_t>(bytes_, fileOffset(rva));
 }
 
 std::string DllFile::text(std::uint32_t rva) const {
@@ -127,11 +135,11 @@ std::vector<ImportedLibrary> DllFile::imports() const {
     }
 }
 
-std::vector<std::uint32_t> DllFile::lookups(const IMAGE_IMPORT_DESCRIPTOR& descriptor) const {
-    std::vector<std::uint32_t> result;
+std::vector<std::uintptr_t> DllFile::lookups(const IMAGE_IMPORT_DESCRIPTOR& descriptor) const {
+    std::vector<std::uintptr_t> result;
     std::uint32_t at =
         descriptor.OriginalFirstThunk != 0 ? descriptor.OriginalFirstThunk : descriptor.FirstThunk;
-    for (; std::uint32_t entry = read32(at); at += 4) {
+    for (; std::uintptr_t entry = readWord(at); at += sizeof entry) {
         result.push_back(entry);
     }
     return result;

@@ -2,7 +2,8 @@
 // A DLL file of the build read into memory and looked at through its PE
 // headers, so the loader tests can hold what the loader made of an image
 // against what the file says, and check that a test DLL really has the
-// property a test is about.
+// property a test is about. The DLL is of the build's own machine: PE32 in
+// the 32-bit build, PE32+ in the 64-bit one.
 
 #include <windows.h>
 
@@ -31,7 +32,7 @@ class DllFile {
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
     // Where the NT headers start in the file.
     std::uint32_t ntOffset() const { return ntOffset_; }
-    IMAGE_NT_HEADERS32 headers() const;
+    IMAGE_NT_HEADERS headers() const;
     std::vector<IMAGE_SECTION_HEADER> sections() const;
     // Where the section table starts in the file.
     std::uint32_t sectionTableOffset() const;
@@ -40,11 +41,13 @@ class DllFile {
 
     // The 32-bit value the file holds for the image at `rva`.
     std::uint32_t read32(std::uint32_t rva) const;
+    // The pointer-sized value (32 or 64 bits) the file holds at `rva`.
+    std::uintptr_t readWord(std::uint32_t rva) const;
     std::vector<Fixup> fixups() const;
     // The import descriptors before the terminating zero one.
     std::vector<ImportedLibrary> imports() const;
-    // The non-zero entries of a descriptor's lookup list.
-    std::vector<std::uint32_t> lookups(const IMAGE_IMPORT_DESCRIPTOR& descriptor) const;
+    // The non-zero entries of a descriptor's lookup list (pointer-sized).
+    std::vector<std::uintptr_t> lookups(const IMAGE_IMPORT_DESCRIPTOR& descriptor) const;
     std::vector<std::string> exportNames() const;
 
   private:

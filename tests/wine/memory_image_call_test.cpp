@@ -57,7 +57,7 @@ TEST(MemoryImageCallTest, PassesArgumentsInOrderAndKeepsTheStackBalanced) {
     MemoryImageOwner image = load(file);
     ASSERT_NE(image, nullptr);
     const auto* stackMark =
-        static_cast<const std::uint32_t*>(findExport(image.get(), "probeStackMark"));
+        static_cast<const std::uintptr_t*>(findExport(image.get(), "probeStackMark"));
     ASSERT_NE(stackMark, nullptr);
 
     for (const char* convention : {"Cdecl", "Stdcall"}) {
@@ -73,9 +73,11 @@ TEST(MemoryImageCallTest, PassesArgumentsInOrderAndKeepsTheStackBalanced) {
                 values.push_back(0x01000193u * (i + 1) + 0x811C9DC5u);
                 arguments[i] = values.back();
             }
-            std::vector<std::uint32_t> marks;
+            std::vector<std::uintptr_t> marks;
             for (int round = 0; round < 3; ++round) {
-                EXPECT_EQ(callExport(function, callerCleans, arguments),
+                // The probe returns 32 bits; in the 64-bit build the rest of
+                // the register is not its result.
+                EXPECT_EQ(static_cast<std::uint32_t>(callExport(function, callerCleans, arguments)),
                           fold(callerCleans ? 7 : 5, values));
                 marks.push_back(*stackMark);
             }
@@ -95,5 +97,6 @@ TEST(MemoryImageCallTest, SkipsEmptySlots) {
     arguments[1] = 10;
     arguments[6] = 20;
     arguments[14] = 30;
-    EXPECT_EQ(callExport(function, false, arguments), fold(5, {10, 20, 30}));
+    EXPECT_EQ(static_cast<std::uint32_t>(callExport(function, false, arguments)),
+              fold(5, {10, 20, 30}));
 }

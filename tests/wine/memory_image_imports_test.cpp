@@ -17,7 +17,7 @@ const DllFile& probeFile() {
     return file;
 }
 
-std::uint32_t askOrdinal(const MemoryImage& image) {
+std::uintptr_t askOrdinal(const MemoryImage& image) {
     void* function = findExport(&image, "probeAskOrdinal");
     EXPECT_NE(function, nullptr);
     return function ? callExport(function, true, {}) : 0;
@@ -35,9 +35,9 @@ TEST(MemoryImageImportTest, ResolvesAnOrdinalImportByItsLowBits) {
     const std::vector<ImportedLibrary> imports = probeFile().imports();
     ASSERT_EQ(imports.size(), 1u);
     EXPECT_STREQ(imports[0].name.c_str(), "loader_ordinals.dll");
-    const std::vector<std::uint32_t> lookups = probeFile().lookups(imports[0].descriptor);
+    const std::vector<std::uintptr_t> lookups = probeFile().lookups(imports[0].descriptor);
     ASSERT_EQ(lookups.size(), 1u);
-    ASSERT_EQ(lookups[0], IMAGE_ORDINAL_FLAG32 | 7u);
+    ASSERT_EQ(lookups[0], IMAGE_ORDINAL_FLAG | 7u);
 
     MemoryImageOwner image(
         loadImageFromMemory(probeFile().bytes().data(), probeFile().bytes().size()));
@@ -58,7 +58,7 @@ TEST(MemoryImageImportTest, ResolvesAnOrdinalImportByItsLowBits) {
 // descriptor after them: the next one would lie just past the reserved range.
 TEST(MemoryImageImportTest, EndsTheImportsWhereTheDescriptorsRunIntoUnreadablePages) {
     std::vector<std::uint8_t> bytes = probeFile().bytes();
-    const IMAGE_NT_HEADERS32 headers = probeFile().headers();
+    const IMAGE_NT_HEADERS headers = probeFile().headers();
     const std::uint32_t sizeOfImage = headers.OptionalHeader.SizeOfImage;
     const std::vector<ImportedLibrary> imports = probeFile().imports();
     const std::vector<IMAGE_SECTION_HEADER> sections = probeFile().sections();
@@ -84,8 +84,8 @@ TEST(MemoryImageImportTest, EndsTheImportsWhereTheDescriptorsRunIntoUnreadablePa
     }
     const IMAGE_DATA_DIRECTORY directory = {listRva, listSize};
     put(bytes,
-        probeFile().ntOffset() + offsetof(IMAGE_NT_HEADERS32, OptionalHeader) +
-            offsetof(IMAGE_OPTIONAL_HEADER32, DataDirectory) +
+        probeFile().ntOffset() + offsetof(IMAGE_NT_HEADERS, OptionalHeader) +
+            offsetof(IMAGE_OPTIONAL_HEADER, DataDirectory) +
             IMAGE_DIRECTORY_ENTRY_IMPORT * sizeof(IMAGE_DATA_DIRECTORY),
         directory);
 

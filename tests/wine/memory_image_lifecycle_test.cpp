@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 #include "address_range.h"
-#include "app/memory_image.h"
+#include "app/module_loader/memory_image.h"
 #include "dll_file.h"
 #include "recording_image_services.h"
 
@@ -102,3 +105,59 @@ TEST(MemoryImageLifecycleTest, FreeDetachesOnceBeforeTheLibrariesAndTheRangeGo) 
     EXPECT_EQ(services.count(ServiceCall::kEntry), 2) << "one attach, one detach";
     EXPECT_TRUE(rangeIsFree(base, file.headers().OptionalHeader.SizeOfImage));
 }
+
+#if defined(_WIN64)
+namespace {
+
+unsigned throwFrom(unsigned value) {
+    throw std::runtime_error(std::to_string(value));
+}
+
+unsigned passOn(unsigned value) {
+    return value * 2;
+}
+
+}  // namespace
+
+// x86-64 code unwinds by tables: without the image's table registered, an
+// exception thrown below the image's frame could not pass through it. The
+// 32-bit build has no tables to register.
+TEST(MemoryImageLifecycleTest, TheExceptionTableLetsExceptionsPassThroughTheImagesCode) {
+    const DllFile file(LOADER_PROBE_DLL);
+    const DWORD tableSize =
+        file.headers().OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXCEPTION].Size;
+    ASSERT_NE(tableSize, 0u);
+    RecordingImageServices services;
+    MemoryImage* image = loadImageFromMemory(file.bytes().data(), file.bytes().size(), services);
+    ASSERT_NE(image, nullptr);
+    void* base = image->codeBase;
+    const int added = services.find({ServiceCall::kAddTable, image->exceptionTable,
+                                     tableSize / static_cast<DWORD>(sizeof(RUNTIME_FUNCTION))});
+    EXPECT_GE(added, 0);
+    EXPECT_LT(added, services.find({ServiceCall::kEntry, base, DLL_PROCESS_ATTACH}))
+        << "registered before the entry routine runs";
+
+    void* function = findExport(image, "probeCallBack");
+    ASSERT_NE(function, nullptr);
+    DWORD64 foundBase = 0;
+    EXPECT_NE(RtlLookupFunctionEntry(reinterpret_cast<DWORD64>(function), &foundBase, nullptr),
+              nullptr);
+    EXPECT_EQ(foundBase, reinterpret_cast<DWORD64>(base));
+
+    const auto word = [](auto pointer) { return reinterpret_cast<std::uintptr_t>(pointer); };
+    EXPECT_EQ(static_cast<unsigned>(callExport(function, true, {word(&passOn), 5})),
+              (5 + 8) * 2 + 6);
+    try {
+        callExport(function, true, {word(&throwFrom), 5});
+        ADD_FAILURE() << "the exception was lost";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "13");
+    }
+
+    const void* table = image->exceptionTable;
+    freeImage(image, services);
+    const int deleted = services.find({ServiceCall::kDeleteTable, const_cast<void*>(table), 0});
+    EXPECT_GT(deleted, services.find({ServiceCall::kEntry, base, DLL_PROCESS_DETACH}));
+    EXPECT_LT(deleted, services.find({ServiceCall::kRelease, base, 0}));
+}
+#endif

@@ -1,6 +1,8 @@
 // How the loader lays the probe DLL out: at its preferred base untouched, or
 // elsewhere with every absolute pointer moved; its uninitialized section;
-// the protections of its sections; its discardable section given back.
+// the protections of its sections; its discardable section given back. Its
+// absolute pointers are HIGHLOW fixups in the 32-bit build and DIR64 ones in
+// the 64-bit build.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -27,8 +29,12 @@ std::uint8_t* at(const MemoryImage& image, std::uint32_t rva) {
     return static_cast<std::uint8_t*>(image.codeBase) + rva;
 }
 
-std::uint32_t mapped32(const MemoryImage& image, std::uint32_t rva) {
-    std::uint32_t value;
+// The relocation type of the build's absolute pointers.
+constexpr unsigned kPointerFixup =
+    sizeof(void*) == 8 ? IMAGE_REL_BASED_DIR64 : IMAGE_REL_BASED_HIGHLOW;
+
+std::uintptr_t mappedWord(const MemoryImage& image, std::uint32_t rva) {
+    std::uintptr_t value;
     std::memcpy(&value, at(image, rva), sizeof value);
     return value;
 }
@@ -39,8 +45,8 @@ MEMORY_BASIC_INFORMATION query(const void* address) {
     return info;
 }
 
-std::uint32_t callCdecl(const MemoryImage& image, const char* name,
-                        std::optional<std::uint32_t> argument = std::nullopt) {
+std::uintptr_t callCdecl(const MemoryImage& image, const char* name,
+                         std::optional<std::uintptr_t> argument = std::nullopt) {
     void* function = findExport(&image, name);
     EXPECT_NE(function, nullptr) << name;
     ExportArguments arguments = {argument};
@@ -84,8 +90,8 @@ class RelocatedProbe : public testing::Test {
         ASSERT_EQ(blocker, preferredBase(probeFile()));
         image.reset(loadImageFromMemory(probeFile().bytes().data(), probeFile().bytes().size()));
         ASSERT_NE(image, nullptr);
-        delta = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(image->codeBase) -
-                                           probeFile().headers().OptionalHeader.ImageBase);
+        delta = reinterpret_cast<std::uintptr_t>(image->codeBase) -
+                probeFile().headers().OptionalHeader.ImageBase;
     }
 
     void TearDown() override {
@@ -97,45 +103,48 @@ class RelocatedProbe : public testing::Test {
 
     void* blocker = nullptr;
     MemoryImageOwner image;
-    std::uint32_t delta = 0;
+    std::uintptr_t delta = 0;
 };
 
 }  // namespace
 
 TEST_F(ProbeAtPreferredBase, IsMappedThereAndKeepsEveryPointerAsLinked) {
     EXPECT_EQ(image->codeBase, preferredBase(probeFile()));
-    int highLow = 0;
+    int pointers = 0;
     for (const Fixup& fixup : probeFile().fixups()) {
-        if (fixup.type == IMAGE_REL_BASED_HIGHLOW) {
-            ++highLow;
-            EXPECT_EQ(mapped32(*image, fixup.rva), probeFile().read32(fixup.rva))
+        if (fixup.type == kPointerFixup) {
+            ++pointers;
+            EXPECT_EQ(mappedWord(*image, fixup.rva), probeFile().readWord(fixup.rva))
                 << "at RVA " << std::hex << fixup.rva;
         }
     }
-    EXPECT_GE(highLow, 4);
+    // At least the three of probeTable; 32-bit code holds absolute addresses too.
+    EXPECT_GE(pointers, 3);
     expectPointersWork(*image);
 }
 
-TEST_F(RelocatedProbe, IsMappedElsewhereWithEveryHighLowFixupShifted) {
+TEST_F(RelocatedProbe, IsMappedElsewhereWithEveryPointerFixupShifted) {
     EXPECT_NE(image->codeBase, blocker);
-    int highLow = 0;
+    int pointers = 0;
     for (const Fixup& fixup : probeFile().fixups()) {
-        if (fixup.type == IMAGE_REL_BASED_HIGHLOW) {
-            ++highLow;
-            EXPECT_EQ(mapped32(*image, fixup.rva), probeFile().read32(fixup.rva) + delta)
+        if (fixup.type == kPointerFixup) {
+            ++pointers;
+            EXPECT_EQ(mappedWord(*image, fixup.rva), probeFile().readWord(fixup.rva) + delta)
                 << "at RVA " << std::hex << fixup.rva;
         }
     }
-    EXPECT_GE(highLow, 4);
+    // At least the three of probeTable; 32-bit code holds absolute addresses too.
+    EXPECT_GE(pointers, 3);
     expectPointersWork(*image);
     EXPECT_EQ(callCdecl(*image, "probeAttachInstance"),
               reinterpret_cast<std::uintptr_t>(image->codeBase));
 }
 
 TEST_F(RelocatedProbe, LeavesTheWordsNamedByPaddingEntriesAlone) {
+    constexpr std::uint32_t kWord = sizeof(std::uintptr_t);
     std::vector<std::uint32_t> moved;
     for (const Fixup& fixup : probeFile().fixups()) {
-        if (fixup.type == IMAGE_REL_BASED_HIGHLOW) {
+        if (fixup.type == kPointerFixup) {
             moved.push_back(fixup.rva);
         }
     }
@@ -143,11 +152,11 @@ TEST_F(RelocatedProbe, LeavesTheWordsNamedByPaddingEntriesAlone) {
     for (const Fixup& fixup : probeFile().fixups()) {
         bool overlapsMoved = false;
         for (std::uint32_t rva : moved) {
-            overlapsMoved = overlapsMoved || (fixup.rva < rva + 4 && rva < fixup.rva + 4);
+            overlapsMoved = overlapsMoved || (fixup.rva < rva + kWord && rva < fixup.rva + kWord);
         }
         if (fixup.type == IMAGE_REL_BASED_ABSOLUTE && !overlapsMoved) {
             ++padding;
-            EXPECT_EQ(mapped32(*image, fixup.rva), probeFile().read32(fixup.rva))
+            EXPECT_EQ(mappedWord(*image, fixup.rva), probeFile().readWord(fixup.rva))
                 << "at RVA " << std::hex << fixup.rva;
         }
     }

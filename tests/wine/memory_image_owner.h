@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/memory_image.h"
+#include "app/module_loader/memory_image.h"
 
 struct MemoryImageRelease {
     void operator()(MemoryImage* image) const { freeImage(image); }

@@ -64,6 +64,16 @@ bool RecordingImageServices::heapFree(void* block) {
     return system_.heapFree(block);
 }
 
+bool RecordingImageServices::addFunctionTable(void* table, std::uint32_t count, void* base) {
+    calls_.push_back({ServiceCall::kAddTable, table, count});
+    return system_.addFunctionTable(table, count, base);
+}
+
+bool RecordingImageServices::deleteFunctionTable(void* table) {
+    calls_.push_back({ServiceCall::kDeleteTable, table, 0});
+    return system_.deleteFunctionTable(table);
+}
+
 std::int32_t RecordingImageServices::callEntry(void* entry, void* base, std::uint32_t reason) {
     calls_.push_back({ServiceCall::kEntry, base, reason});
     return system_.callEntry(entry, base, reason);

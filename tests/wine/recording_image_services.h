@@ -6,12 +6,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/image_services.h"
+#include "app/module_loader/image_services.h"
 
 struct ServiceCall {
-    enum Kind { kEntry, kFreeLibrary, kDecommit, kRelease };
+    enum Kind { kEntry, kFreeLibrary, kDecommit, kRelease, kAddTable, kDeleteTable };
     Kind kind;
-    void* address;        // the image base, library handle or range
+    void* address;        // the image base, library handle, range or exception table
     std::uint32_t value;  // the entry's reason; the size given to VirtualFree
 };
 
@@ -22,6 +22,7 @@ class RecordingImageServices : public ImageServices {
     int find(const ServiceCall& call) const;
     int count(ServiceCall::Kind kind) const;
 
+    std::uint16_t machine() const override { return system_.machine(); }
     void* allocate(void* address, std::uint32_t size, std::uint32_t type,
                    std::uint32_t protection) override;
     bool free(void* address, std::uint32_t size, std::uint32_t type) override;
@@ -33,6 +34,8 @@ class RecordingImageServices : public ImageServices {
     void* heapAlloc(std::uint32_t flags, std::uint32_t size) override;
     void* heapReAlloc(std::uint32_t flags, void* block, std::uint32_t size) override;
     bool heapFree(void* block) override;
+    bool addFunctionTable(void* table, std::uint32_t count, void* base) override;
+    bool deleteFunctionTable(void* table) override;
     std::int32_t callEntry(void* entry, void* base, std::uint32_t reason) override;
 
   private:

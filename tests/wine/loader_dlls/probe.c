@@ -20,7 +20,7 @@ static unsigned char probeScratch[2048];
 __attribute__((section(".data"))) static unsigned* reasonLog;
 __attribute__((section(".data"))) static void* attachInstance;
 // Where the last of the calling-convention functions found its frame.
-__attribute__((section(".data"))) unsigned probeStackMark;
+__attribute__((section(".data"))) uintptr_t probeStackMark;
 
 BOOL WINAPI probeEntry(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     (void)reserved;
@@ -67,7 +67,7 @@ unsigned __cdecl probeFillScratch(unsigned first) {
 
 // Each calling-convention function notes its own frame: called again from
 // the same place, it finds the same frame unless the stack has drifted.
-#define MARK_STACK() (probeStackMark = (unsigned)__builtin_frame_address(0))
+#define MARK_STACK() (probeStackMark = (uintptr_t)__builtin_frame_address(0))
 
 // The calling-convention functions fold their arguments in order, so a
 // swapped or missing argument changes the result.
@@ -129,4 +129,12 @@ unsigned __stdcall probeStdcall15(ARGS15) {
     MARK_STACK();
     const unsigned values[] = VALUES15;
     return fold(5, values, 15);
+}
+
+// Calls `callback` from a frame of its own. In the 64-bit build an exception
+// thrown by the callback unwinds through this frame only by the image's
+// exception table.
+unsigned __cdecl probeCallBack(unsigned (*callback)(unsigned), unsigned value) {
+    volatile unsigned kept[4] = {value, value + 1, value + 2, value + 3};
+    return callback(kept[0] + kept[3]) + kept[1];
 }

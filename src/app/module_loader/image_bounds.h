@@ -3,6 +3,7 @@
 // never reach outside it. Offsets and counts are 64-bit, so no sum of 32-bit
 // image fields can wrap around.
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -22,7 +23,8 @@ bool readInside(const std::uint8_t* block, std::uint64_t size, std::uint64_t off
 }
 
 // True when a zero-terminated text starts at `offset` and its terminator lies
-// inside the block.
+// inside the block (which is in memory, so its size fits a size_t).
 inline bool textInside(const std::uint8_t* block, std::uint64_t size, std::uint64_t offset) {
-    return offset < size && std::memchr(block + offset, 0, size - offset) != nullptr;
+    return offset < size &&
+           std::memchr(block + offset, 0, static_cast<std::size_t>(size - offset)) != nullptr;
 }

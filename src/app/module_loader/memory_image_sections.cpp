@@ -14,10 +14,18 @@ bool commit(void* address, std::uint32_t size, ImageServices& services) {
 
 }  // namespace
 
-pe::NtHeaders32 loadedHeaders(const MemoryImage& image) {
-    pe::NtHeaders32 nt;
-    std::memcpy(&nt, image.headers, sizeof nt);
-    return nt;
+ImageHeaders loadedHeaders(const MemoryImage& image) {
+    const auto* optional = static_cast<const std::uint8_t*>(image.headers) + pe::kSectionTableBase;
+    std::uint16_t magic;
+    std::memcpy(&magic, optional, sizeof magic);
+    if (magic == pe::kOptionalHeaderMagic64) {
+        pe::OptionalHeader64 header;
+        std::memcpy(&header, optional, sizeof header);
+        return headersOf(header);
+    }
+    pe::OptionalHeader32 header;
+    std::memcpy(&header, optional, sizeof header);
+    return headersOf(header);
 }
 
 bool mapSections(MemoryImage& image, const ImageLayout& layout, const std::uint8_t* data,
@@ -29,10 +37,16 @@ bool mapSections(MemoryImage& image, const ImageLayout& layout, const std::uint8
     }
     std::memcpy(base, data, layout.sizeOfHeaders);
     image.headers = base + layout.ntOffset;
-    const std::uint32_t newBase = imageAddress(base);
-    std::memcpy(base + layout.ntOffset + offsetof(pe::NtHeaders32, OptionalHeader) +
-                    offsetof(pe::OptionalHeader32, ImageBase),
-                &newBase, sizeof newBase);
+    std::uint8_t* optional = base + layout.ntOffset + pe::kSectionTableBase;
+    if (layout.wide) {
+        const std::uint64_t newBase = imageAddress(base);
+        std::memcpy(optional + offsetof(pe::OptionalHeader64, ImageBase), &newBase,
+                    sizeof newBase);
+    } else {
+        const std::uint32_t newBase = imageAddress32(base);
+        std::memcpy(optional + offsetof(pe::OptionalHeader32, ImageBase), &newBase,
+                    sizeof newBase);
+    }
 
     for (std::uint32_t index = 0; index < layout.sectionCount; ++index) {
         std::uint8_t* header = base + layout.sectionTableOffset + index * sizeof(pe::SectionHeader);
@@ -50,7 +64,7 @@ bool mapSections(MemoryImage& image, const ImageLayout& layout, const std::uint8
             }
             std::memcpy(address, data + section.PointerToRawData, section.SizeOfRawData);
         }
-        const std::uint32_t recorded = imageAddress(address);
+        const std::uint32_t recorded = imageAddress32(address);
         std::memcpy(header + offsetof(pe::SectionHeader, Misc), &recorded, sizeof recorded);
     }
     return true;

@@ -1,6 +1,6 @@
 // callExport: the present arguments become the parameters of a function
-// type with exactly that many 32-bit parameters, called with the convention
-// the caller names.
+// type with exactly that many word-sized parameters (32 or 64 bits), called
+// with the convention the caller names.
 #include <cstddef>
 #include <utility>
 
@@ -22,7 +22,7 @@
 namespace {
 
 template <std::size_t>
-using Word = std::uint32_t;
+using Word = std::uintptr_t;
 
 // One class per convention, each call apart from the other.
 template <bool CallerCleans, std::size_t... Index>
@@ -30,39 +30,39 @@ struct Caller;
 
 template <std::size_t... Index>
 struct Caller<true, Index...> {
-    LOADER_APART static std::uint32_t call(void* function,
-                                           [[maybe_unused]] const std::uint32_t* values) {
-        return reinterpret_cast<std::uint32_t (*)(Word<Index>...)>(function)(values[Index]...);
+    LOADER_APART static std::uintptr_t call(void* function,
+                                           [[maybe_unused]] const std::uintptr_t* values) {
+        return reinterpret_cast<std::uintptr_t (*)(Word<Index>...)>(function)(values[Index]...);
     }
 };
 
 template <std::size_t... Index>
 struct Caller<false, Index...> {
-    LOADER_APART static std::uint32_t call(void* function,
-                                           [[maybe_unused]] const std::uint32_t* values) {
-        return reinterpret_cast<std::uint32_t(LOADER_STDCALL*)(Word<Index>...)>(function)(
+    LOADER_APART static std::uintptr_t call(void* function,
+                                           [[maybe_unused]] const std::uintptr_t* values) {
+        return reinterpret_cast<std::uintptr_t(LOADER_STDCALL*)(Word<Index>...)>(function)(
             values[Index]...);
     }
 };
 
 template <std::size_t... Index>
-std::uint32_t callWith(void* function, bool callerCleans, const std::uint32_t* values,
+std::uintptr_t callWith(void* function, bool callerCleans, const std::uintptr_t* values,
                        std::index_sequence<Index...>) {
     return callerCleans ? Caller<true, Index...>::call(function, values)
                         : Caller<false, Index...>::call(function, values);
 }
 
 template <std::size_t Count>
-std::uint32_t callWith(void* function, bool callerCleans, const std::uint32_t* values) {
+std::uintptr_t callWith(void* function, bool callerCleans, const std::uintptr_t* values) {
     return callWith(function, callerCleans, values, std::make_index_sequence<Count>());
 }
 
 }  // namespace
 
-std::uint32_t callExport(void* function, bool callerCleans, const ExportArguments& arguments) {
-    std::uint32_t values[15] = {};
+std::uintptr_t callExport(void* function, bool callerCleans, const ExportArguments& arguments) {
+    std::uintptr_t values[15] = {};
     std::size_t count = 0;
-    for (const std::optional<std::uint32_t>& argument : arguments) {
+    for (const std::optional<std::uintptr_t>& argument : arguments) {
         if (argument) {
             values[count++] = *argument;
         }

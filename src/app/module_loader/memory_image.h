@@ -1,7 +1,8 @@
 #pragma once
-// The in-memory module loader: maps a 32-bit DLL image held in a byte array
-// into the process without the system loader (no file), finds its exports by
-// name, calls them and unloads it again.
+// The in-memory module loader: maps a DLL image held in a byte array into the
+// process without the system loader (no file), finds its exports by name,
+// calls them and unloads it again. The 32-bit program loads 32-bit (PE32,
+// i386) images, the 64-bit program 64-bit (PE32+, x86-64) ones.
 
 #include <cstddef>
 #include <cstdint>
@@ -16,10 +17,12 @@ struct MemoryImage {
     void** modules;  // libraries loaded for the imports, in load order
     std::int32_t moduleCount;
     std::uint32_t initialized;  // 1 once the entry routine accepted the attach
+    void* exceptionTable;       // a PE32+ image's table as registered with the system; or null
 };
 
-// Maps the `length` bytes at `data`; null when they are not a loadable 32-bit
-// DLL image (damaged or truncated images included) or loading fails.
+// Maps the `length` bytes at `data`; null when they are not a loadable DLL
+// image of the machine `services` run (damaged or truncated images
+// included) or loading fails.
 MemoryImage* loadImageFromMemory(const std::uint8_t* data, std::size_t length,
                                  ImageServices& services = imageServices());
 
@@ -29,13 +32,15 @@ MemoryImage* loadImageFromMemory(const std::uint8_t* data, std::size_t length,
 void* findExport(const MemoryImage* image, const char* name,
                  ImageServices& services = imageServices());
 
-// Up to 15 argument slots; an empty slot is not passed.
-using ExportArguments = std::optional<std::uint32_t>[15];
+// Up to 15 argument slots of the process's word size (32 or 64 bits); an
+// empty slot is not passed.
+using ExportArguments = std::optional<std::uintptr_t>[15];
 
 // Calls `function` with the present arguments in slot order, the callee
 // (stdcall) or the caller (cdecl) removing them, and returns its result.
-std::uint32_t callExport(void* function, bool callerCleans, const ExportArguments& arguments);
+// x86-64 has one convention, so there `callerCleans` changes nothing.
+std::uintptr_t callExport(void* function, bool callerCleans, const ExportArguments& arguments);
 
-// Runs the detach notification, frees the imported libraries and the image;
-// null does nothing.
+// Runs the detach notification, withdraws the exception table, frees the
+// imported libraries and the image; null does nothing.
 void freeImage(MemoryImage* image, ImageServices& services = imageServices());

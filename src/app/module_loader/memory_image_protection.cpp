@@ -29,13 +29,13 @@ std::uint32_t protectionFor(std::uint32_t characteristics) {
 
 void finaliseSections(const MemoryImage& image, const ImageLayout& layout,
                       ImageServices& services) {
-    const pe::OptionalHeader32 optional = loadedHeaders(image).OptionalHeader;
+    const ImageHeaders headers = loadedHeaders(image);
     std::uint8_t* base = imageBytes(image);
     for (std::uint32_t index = 0; index < layout.sectionCount; ++index) {
         pe::SectionHeader section;
         std::memcpy(&section, base + layout.sectionTableOffset + index * sizeof section,
                     sizeof section);
-        const std::uint32_t offset = section.Misc - imageAddress(base);
+        const std::uint32_t offset = section.Misc - imageAddress32(base);
         void* address = base + offset;
         if (section.Characteristics & pe::kScnDiscardable) {
             // With size 0 the system would decommit to the end of the range.
@@ -47,9 +47,9 @@ void finaliseSections(const MemoryImage& image, const ImageLayout& layout,
         std::uint32_t size = section.SizeOfRawData;
         if (size == 0) {
             if (section.Characteristics & pe::kScnInitializedData) {
-                size = optional.SizeOfInitializedData;
+                size = headers.sizeOfInitializedData;
             } else if (section.Characteristics & pe::kScnUninitializedData) {
-                size = optional.SizeOfUninitializedData;
+                size = headers.sizeOfUninitializedData;
             }
         }
         // The image-wide sizes can reach past the image; protections are only

@@ -1,24 +1,28 @@
 // loadImageFromMemory: checks the headers, reserves the image's range (at
 // its preferred base when free), allocates the record, maps and relocates the
-// image, resolves its imports, sets protections and runs the attach
-// notification. Any failure after the record exists is undone by freeImage.
+// image, resolves its imports, sets protections, registers a PE32+ image's
+// exception table and runs the attach notification. Any failure after the
+// record exists is undone by freeImage.
 #include <new>
+#include <utility>
 
 #include "memory_image_steps.h"
 
 namespace {
 
 // The image's range at its preferred base, else anywhere; null when neither
-// is free or the range does not lie in 32-bit address space.
+// is free, or when a PE32 image's range does not lie in 32-bit address space.
 void* reserveRange(const ImageLayout& layout, ImageServices& services) {
-    void* preferred = reinterpret_cast<void*>(std::uintptr_t{layout.preferredBase});
-    void* base =
-        services.allocate(preferred, layout.sizeOfImage, pe::kMemReserve, pe::kPageReadWrite);
+    void* base = nullptr;
+    if (std::in_range<std::uintptr_t>(layout.imageBase)) {
+        void* preferred = reinterpret_cast<void*>(static_cast<std::uintptr_t>(layout.imageBase));
+        base = services.allocate(preferred, layout.sizeOfImage, pe::kMemReserve,
+                                 pe::kPageReadWrite);
+    }
     if (!base) {
         base = services.allocate(nullptr, layout.sizeOfImage, pe::kMemReserve, pe::kPageReadWrite);
     }
-    if (base && std::uint64_t{reinterpret_cast<std::uintptr_t>(base)} + layout.sizeOfImage >
-                    std::uint64_t{1} << 32) {
+    if (base && !layout.wide && imageAddress(base) + layout.sizeOfImage > std::uint64_t{1} << 32) {
         services.free(base, 0, pe::kMemRelease);
         return nullptr;
     }
@@ -42,7 +46,7 @@ bool mapImage(MemoryImage& image, const ImageLayout& layout, const std::uint8_t*
     if (!mapSections(image, layout, data, services)) {
         return false;
     }
-    const std::uint32_t delta = imageAddress(image.codeBase) - layout.preferredBase;
+    const std::uint64_t delta = imageAddress(image.codeBase) - layout.imageBase;
     if (delta != 0 && !relocateImage(image, layout, delta)) {
         return false;
     }
@@ -50,14 +54,14 @@ bool mapImage(MemoryImage& image, const ImageLayout& layout, const std::uint8_t*
         return false;
     }
     finaliseSections(image, layout, services);
-    return runAttach(image, layout, services);
+    return registerExceptionTable(image, layout, services) && runAttach(image, layout, services);
 }
 
 }  // namespace
 
 MemoryImage* loadImageFromMemory(const std::uint8_t* data, std::size_t length,
                                  ImageServices& services) {
-    const std::optional<ImageLayout> layout = readImageLayout(data, length);
+    const std::optional<ImageLayout> layout = readImageLayout(data, length, services.machine());
     if (!layout) {
         return nullptr;
     }
@@ -70,7 +74,7 @@ MemoryImage* loadImageFromMemory(const std::uint8_t* data, std::size_t length,
         services.free(base, 0, pe::kMemRelease);
         return nullptr;
     }
-    MemoryImage* image = new (record) MemoryImage{nullptr, base, nullptr, 0, 0};
+    MemoryImage* image = new (record) MemoryImage{nullptr, base, nullptr, 0, 0, nullptr};
     image->modules = static_cast<void**>(services.heapAlloc(pe::kHeapZeroMemory, sizeof(void*)));
     if (!image->modules || !mapImage(*image, *layout, data, services)) {
         freeImage(image, services);

@@ -1,8 +1,9 @@
 // Import resolution: each library named by a readable import descriptor is
 // loaded and kept in the record, and each function it lists is looked up by
-// name or ordinal and stored in its slot. The descriptor list ends at a
-// descriptor with Name 0, at one that cannot be read, or at the end of the
-// image.
+// name or ordinal and stored in its slot. The lookup entries and slots are
+// 32-bit in a PE32 image and 64-bit in a PE32+ image, with the ordinal flag
+// in the top bit. The descriptor list ends at a descriptor with Name 0, at
+// one that cannot be read, or at the end of the image.
 #include <cstring>
 
 #include "memory_image_steps.h"
@@ -21,28 +22,32 @@ bool keepModule(MemoryImage& image, void* module, ImageServices& services) {
     return true;
 }
 
-// Fills the function slots of one descriptor from its lookup list.
+// Fills the function slots of one descriptor from its lookup list; Entry is
+// the image's entry and slot word.
+template <class Entry>
 bool resolveFunctions(const MemoryImage& image, const ImageLayout& layout,
                       const pe::ImportDescriptor& descriptor, void* module,
                       ImageServices& services) {
+    constexpr Entry kByOrdinal =
+        sizeof(Entry) == 8 ? pe::kImportByOrdinal64 : Entry{pe::kImportByOrdinal};
     std::uint8_t* base = imageBytes(image);
     const std::uint64_t lookup =
         descriptor.OriginalFirstThunk ? descriptor.OriginalFirstThunk : descriptor.FirstThunk;
     for (std::uint64_t index = 0;; ++index) {
-        std::uint32_t entry;
-        if (!readInside(base, layout.sizeOfImage, lookup + index * 4, entry)) {
+        Entry entry;
+        if (!readInside(base, layout.sizeOfImage, lookup + index * sizeof entry, entry)) {
             return false;
         }
         if (entry == 0) {
             return true;
         }
-        const std::uint64_t slot = descriptor.FirstThunk + index * 4;
-        if (!writableInside(layout, slot, 4)) {
+        const std::uint64_t slot = descriptor.FirstThunk + index * sizeof entry;
+        if (!writableInside(layout, slot, sizeof entry)) {
             return false;
         }
         const char* name;
-        if (entry & pe::kImportByOrdinal) {
-            name = reinterpret_cast<const char*>(std::uintptr_t{entry & 0xFFFF});
+        if (entry & kByOrdinal) {
+            name = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(entry & 0xFFFF));
         } else if (textInside(base, layout.sizeOfImage, std::uint64_t{entry} + 2)) {
             name = reinterpret_cast<const char*>(base + entry + 2);
         } else {
@@ -52,7 +57,7 @@ bool resolveFunctions(const MemoryImage& image, const ImageLayout& layout,
         if (!function) {
             return false;
         }
-        const std::uint32_t address = imageAddress(function);
+        const auto address = static_cast<Entry>(imageAddress(function));
         std::memcpy(base + slot, &address, sizeof address);
     }
 }
@@ -61,7 +66,7 @@ bool resolveFunctions(const MemoryImage& image, const ImageLayout& layout,
 
 bool resolveImports(MemoryImage& image, const ImageLayout& layout, ImageServices& services) {
     const pe::DataDirectory directory =
-        loadedHeaders(image).OptionalHeader.DataDirectory[pe::kImportDirectory];
+        loadedHeaders(image).directories[pe::kImportDirectory];
     if (directory.Size == 0) {
         return true;
     }
@@ -88,7 +93,9 @@ bool resolveImports(MemoryImage& image, const ImageLayout& layout, ImageServices
             services.freeLibrary(module);
             return false;
         }
-        if (!resolveFunctions(image, layout, descriptor, module, services)) {
+        if (!(layout.wide
+                  ? resolveFunctions<std::uint64_t>(image, layout, descriptor, module, services)
+                  : resolveFunctions<std::uint32_t>(image, layout, descriptor, module, services))) {
             return false;
         }
     }

@@ -1,41 +1,55 @@
 // Base relocation: when the image could not be mapped at its preferred base,
-// every HIGHLOW target named by the relocation blocks is moved by the
-// difference. The walk stays inside the relocation directory and ends at a
-// block whose VirtualAddress is 0.
+// every target named by the relocation blocks is moved by the difference: a
+// 32-bit (HIGHLOW) target in a PE32 image, a 64-bit (DIR64) one in a PE32+
+// image; entries of other types are skipped. The walk stays inside the
+// relocation directory and ends at a block whose VirtualAddress is 0.
 #include <cstring>
 
 #include "memory_image_steps.h"
 
 namespace {
 
+// Adds `delta` to the Word at `target`, modulo the Word's size; false when
+// the Word does not lie inside the image's sections.
+template <class Word>
+bool moveTarget(std::uint8_t* base, const ImageLayout& layout, std::uint64_t target,
+                std::uint64_t delta) {
+    Word value;
+    if (!writableInside(layout, target, sizeof value)) {
+        return false;
+    }
+    std::memcpy(&value, base + target, sizeof value);
+    value = static_cast<Word>(value + delta);
+    std::memcpy(base + target, &value, sizeof value);
+    return true;
+}
+
 // Applies one block's entries; false when one targets bytes outside the
 // image's sections.
 bool relocateBlock(std::uint8_t* base, const ImageLayout& layout, std::uint64_t entriesOffset,
-                   const pe::BaseRelocationBlock& block, std::uint32_t delta) {
-    const std::uint32_t count = (block.SizeOfBlock - sizeof block) / 2;
+                   const pe::BaseRelocationBlock& block, std::uint64_t delta) {
+    const std::uint16_t type = layout.wide ? pe::kRelocationDir64 : pe::kRelocationHighLow;
+    const std::uint32_t count = (block.SizeOfBlock - std::uint32_t{sizeof block}) / 2;
     for (std::uint32_t index = 0; index < count; ++index) {
         std::uint16_t entry;
         std::memcpy(&entry, base + entriesOffset + index * 2, sizeof entry);
-        if (entry >> 12 != pe::kRelocationHighLow) {
+        if (entry >> 12 != type) {
             continue;
         }
         const std::uint64_t target = std::uint64_t{block.VirtualAddress} + (entry & 0xFFF);
-        std::uint32_t value;
-        if (!writableInside(layout, target, sizeof value)) {
+        if (!(layout.wide ? moveTarget<std::uint64_t>(base, layout, target, delta)
+                          : moveTarget<std::uint32_t>(base, layout, target, delta))) {
             return false;
         }
-        std::memcpy(&value, base + target, sizeof value);
-        value += delta;
-        std::memcpy(base + target, &value, sizeof value);
     }
     return true;
 }
 
 }  // namespace
 
-bool relocateImage(const MemoryImage& image, const ImageLayout& layout, std::uint32_t delta) {
+bool relocateImage(const MemoryImage& image, const ImageLayout& layout, std::uint64_t delta) {
     const pe::DataDirectory directory =
-        loadedHeaders(image).OptionalHeader.DataDirectory[pe::kBaseRelocationDirectory];
+        loadedHeaders(image).directories[pe::kBaseRelocationDirectory];
     if (directory.Size == 0) {
         return true;
     }

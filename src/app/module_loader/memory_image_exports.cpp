@@ -56,9 +56,9 @@ void* findExport(const MemoryImage* image, const char* name, ImageServices& serv
     if (!image) {
         return nullptr;
     }
-    const pe::NtHeaders32 nt = loadedHeaders(*image);
-    const pe::DataDirectory directory = nt.OptionalHeader.DataDirectory[pe::kExportDirectory];
-    const ReadableImage bytes(*image, nt.OptionalHeader.SizeOfImage, services);
+    const ImageHeaders headers = loadedHeaders(*image);
+    const pe::DataDirectory directory = headers.directories[pe::kExportDirectory];
+    const ReadableImage bytes(*image, headers.sizeOfImage, services);
     pe::ExportDirectory exports;
     if (directory.Size == 0 || !bytes.read(directory.VirtualAddress, exports) ||
         exports.NumberOfNames == 0 || exports.NumberOfFunctions == 0 ||
@@ -76,7 +76,7 @@ void* findExport(const MemoryImage* image, const char* name, ImageServices& serv
         std::uint32_t function;
         if (ordinal >= exports.NumberOfFunctions ||
             !bytes.read(exports.AddressOfFunctions + std::uint64_t{ordinal} * 4, function) ||
-            function >= nt.OptionalHeader.SizeOfImage) {
+            function >= headers.sizeOfImage) {
             return nullptr;
         }
         return imageBytes(*image) + function;

@@ -1,5 +1,5 @@
-// freeImage: detach notification, the imported libraries, the range and the
-// record, in that order.
+// freeImage: detach notification, the exception table, the imported
+// libraries, the range and the record, in that order.
 #include "memory_image_steps.h"
 
 namespace {
@@ -14,9 +14,13 @@ void freeImage(MemoryImage* image, ImageServices& services) {
         return;
     }
     if (image->initialized) {
-        const std::uint32_t entry = loadedHeaders(*image).OptionalHeader.AddressOfEntryPoint;
+        const std::uint32_t entry = loadedHeaders(*image).entryPoint;
         services.callEntry(imageBytes(*image) + entry, image->codeBase, pe::kDllProcessDetach);
         image->initialized = 0;
+    }
+    if (image->exceptionTable) {
+        services.deleteFunctionTable(image->exceptionTable);
+        image->exceptionTable = nullptr;
     }
     if (image->modules) {
         for (std::int32_t index = 0; index < image->moduleCount; ++index) {

@@ -1,5 +1,6 @@
 #pragma once
-// The parts of the 32-bit PE image format the loader reads, with the memory,
+// The parts of the PE image format the loader reads, in its 32-bit (PE32)
+// and 64-bit (PE32+) forms, with the memory,
 // heap and entry-routine constants it passes to the system. Our own
 // definitions, so that the loader builds on hosts without windows.h. The
 // structures are only ever filled by memcpy from image bytes (see
@@ -16,16 +17,21 @@ constexpr std::uint16_t kDosMagic = 0x5A4D;          // "MZ"
 constexpr std::uint32_t kDosNewHeaderOffset = 0x3C;  // where e_lfanew is stored
 constexpr std::uint32_t kNtSignature = 0x00004550;   // "PE\0\0"
 constexpr std::uint16_t kMachineI386 = 0x14C;
+constexpr std::uint16_t kMachineAmd64 = 0x8664;
 constexpr std::uint16_t kOptionalHeaderMagic32 = 0x10B;
+constexpr std::uint16_t kOptionalHeaderMagic64 = 0x20B;
 
 constexpr int kExportDirectory = 0;
 constexpr int kImportDirectory = 1;
+constexpr int kExceptionDirectory = 3;
 constexpr int kBaseRelocationDirectory = 5;
 constexpr int kDirectoryCount = 16;
 
 constexpr std::uint16_t kRelocationAbsolute = 0;  // padding entry
-constexpr std::uint16_t kRelocationHighLow = 3;   // IMAGE_REL_BASED_HIGHLOW
+constexpr std::uint16_t kRelocationHighLow = 3;   // IMAGE_REL_BASED_HIGHLOW, PE32
+constexpr std::uint16_t kRelocationDir64 = 10;    // IMAGE_REL_BASED_DIR64, PE32+
 constexpr std::uint32_t kImportByOrdinal = 0x80000000;
+constexpr std::uint64_t kImportByOrdinal64 = 0x8000000000000000;
 
 // Section characteristics.
 constexpr std::uint32_t kScnInitializedData = 0x00000040;
@@ -105,10 +111,49 @@ struct OptionalHeader32 {
     pe::DataDirectory DataDirectory[kDirectoryCount];
 };
 
+struct OptionalHeader64 {
+    std::uint16_t Magic;
+    std::uint8_t MajorLinkerVersion;
+    std::uint8_t MinorLinkerVersion;
+    std::uint32_t SizeOfCode;
+    std::uint32_t SizeOfInitializedData;
+    std::uint32_t SizeOfUninitializedData;
+    std::uint32_t AddressOfEntryPoint;
+    std::uint32_t BaseOfCode;
+    std::uint64_t ImageBase;
+    std::uint32_t SectionAlignment;
+    std::uint32_t FileAlignment;
+    std::uint16_t MajorOperatingSystemVersion;
+    std::uint16_t MinorOperatingSystemVersion;
+    std::uint16_t MajorImageVersion;
+    std::uint16_t MinorImageVersion;
+    std::uint16_t MajorSubsystemVersion;
+    std::uint16_t MinorSubsystemVersion;
+    std::uint32_t Win32VersionValue;
+    std::uint32_t SizeOfImage;
+    std::uint32_t SizeOfHeaders;
+    std::uint32_t CheckSum;
+    std::uint16_t Subsystem;
+    std::uint16_t DllCharacteristics;
+    std::uint64_t SizeOfStackReserve;
+    std::uint64_t SizeOfStackCommit;
+    std::uint64_t SizeOfHeapReserve;
+    std::uint64_t SizeOfHeapCommit;
+    std::uint32_t LoaderFlags;
+    std::uint32_t NumberOfRvaAndSizes;
+    pe::DataDirectory DataDirectory[kDirectoryCount];
+};
+
 struct NtHeaders32 {
     std::uint32_t Signature;
     pe::FileHeader FileHeader;
     OptionalHeader32 OptionalHeader;
+};
+
+struct NtHeaders64 {
+    std::uint32_t Signature;
+    pe::FileHeader FileHeader;
+    OptionalHeader64 OptionalHeader;
 };
 
 struct SectionHeader {
@@ -151,9 +196,19 @@ struct BaseRelocationBlock {
     std::uint32_t SizeOfBlock;
 };
 
+// One entry of a PE32+ image's exception table (RUNTIME_FUNCTION).
+struct RuntimeFunction {
+    std::uint32_t BeginAddress;
+    std::uint32_t EndAddress;
+    std::uint32_t UnwindData;
+};
+
 static_assert(sizeof(FileHeader) == 20);
 static_assert(sizeof(OptionalHeader32) == 224);
 static_assert(sizeof(NtHeaders32) == 248);
+static_assert(sizeof(OptionalHeader64) == 240);
+static_assert(sizeof(NtHeaders64) == 264);
+static_assert(sizeof(RuntimeFunction) == 12);
 static_assert(sizeof(SectionHeader) == 40);
 static_assert(sizeof(ImportDescriptor) == 20);
 static_assert(sizeof(ExportDirectory) == 40);
