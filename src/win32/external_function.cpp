@@ -28,6 +28,12 @@ FARPROC resolveExternalFunction(const char* library, const char* function) {
     return address;
 }
 
+#if defined(__i386__)
+void raiseStackUnbalanced() {
+    raiseFatalError(kErrorStackUnbalanced, "调用DLL命令后发现堆栈错误");
+}
+#endif
+
 void unloadExternalLibraries() {
     for (HMODULE module : loadedLibraries()) {
         FreeLibrary(module);

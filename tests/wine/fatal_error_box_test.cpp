@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "fatal_error_probe.h"
+
 namespace {
 
 std::wstring besideThisProgram(const std::wstring& name) {
@@ -69,9 +71,9 @@ TEST(FatalErrorBoxTest, TableIndexShowsNumberAndMessageThenEndsWithMinusOne) {
 TEST(FatalErrorBoxTest, FailedAllocationNamesTheSizeWithoutNumber) {
     std::wstring report;
     EXPECT_EQ(runProbe(L"allocation", report), 0xFFFFFFFFu);
-    EXPECT_EQ(report,
-              L"box:运行时出错!\r\n\r\n错误信息：分配 4026531840 字节内存失败!\r\n"
-              L"|caption:fatal_error_probe|boxes:1|end");
+    EXPECT_EQ(report, L"box:运行时出错!\r\n\r\n错误信息：分配 " +
+                          std::to_wstring(kUnobtainableBlock) +
+                          L" 字节内存失败!\r\n|caption:fatal_error_probe|boxes:1|end");
 }
 
 TEST(FatalErrorBoxTest, MissingWindowTemplateEndsTheProgram) {
@@ -89,3 +91,14 @@ TEST(FatalErrorBoxTest, MissingExternalFunctionNamesLibraryAndFunction) {
               L"box:运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“kernel32.dll”中的输出命令“"
               L"NoSuchFunction”\r\n|caption:fatal_error_probe|boxes:1|end");
 }
+
+#if defined(__i386__)
+// Only 32-bit code has two calling conventions to confuse.
+TEST(FatalErrorBoxTest, AWronglyDeclaredExternalFunctionUnbalancesTheStackAndEndsTheProgram) {
+    std::wstring report;
+    EXPECT_EQ(runProbe(L"stack", report), 0xFFFFFFFFu);
+    EXPECT_EQ(report,
+              L"box:运行时出错!\r\n\r\n错误代码：6\r\n\r\n错误信息：调用DLL命令后发现堆栈错误\r\n"
+              L"|caption:fatal_error_probe|boxes:1|end");
+}
+#endif

@@ -1,5 +1,5 @@
 // Dies of a fatal error while a watcher answers the error box:
-//   fatal_error_probe REPORT index|allocation|template|external
+//   fatal_error_probe REPORT index|allocation|template|external|stack
 // writes the box's text and caption and the end procedure's run to REPORT,
 // as UTF-16.
 #include <cstdio>
@@ -9,6 +9,7 @@
 #include "common/end_procedures.h"
 #include "common/table.h"
 #include "dialog_watcher.h"
+#include "fatal_error_probe.h"
 #include "win32/external_function.h"
 
 namespace {
@@ -31,14 +32,21 @@ int wmain(int argc, wchar_t** argv) {
     watcher = &answerOk;
     registerEndProcedure(onEnd);
     if (std::wstring(argv[2]) == L"allocation") {
-        // More than a 32-bit process can ever have in one block.
-        volatile std::size_t size = 0xF0000000u;
+        volatile std::size_t size = kUnobtainableBlock;
         return *new char[size];
     }
     if (std::wstring(argv[2]) == L"external") {
         ExternalFunction<int WINAPI()> missing{"kernel32.dll", "NoSuchFunction"};
         return missing();
     }
+#if defined(__i386__)
+    if (std::wstring(argv[2]) == L"stack") {
+        // msvcrt's atoi is cdecl: declared stdcall, it leaves its argument on
+        // the stack.
+        ExternalFunction<int WINAPI(const char*)> wronglyDeclared{"msvcrt.dll", "atoi"};
+        return wronglyDeclared("6");
+    }
+#endif
     if (std::wstring(argv[2]) == L"template") {
         // This program carries no template data.
         return loadWindowTemplate(L"MAIN_WINDOW_TEMPLATE").width;
