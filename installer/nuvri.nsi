@@ -1,10 +1,15 @@
 ; The setup program of Nuvri福利视频播放器, made by installer/CMakeLists.txt:
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=1.2.3 -DPROGRAM=nuvri.exe -DICON=nuvri.ico
-;            -DOUTFILE=nuvri-1.2.3-setup.exe [-DLICENSE=LICENSE.txt] nuvri.nsi
+;            -DOUTFILE=nuvri-1.2.3-setup.exe [-DLICENSE=LICENSE.txt] [-DX64] nuvri.nsi
 ; It installs for every user of the machine: the program, a Start-menu shortcut
 ; (a desktop one if chosen), the uninstaller and its entry in Apps / Programs and
 ; Features. /S installs silently; /D=DIR (last, unquoted) installs elsewhere.
+; With X64 the setup is itself a 64-bit program that installs the 64-bit
+; program, for 64-bit Windows only.
 Unicode true
+!ifdef X64
+    Target amd64-unicode
+!endif
 ; No copyright line in the version information: the project names no holder.
 !pragma warning disable 9100
 ManifestDPIAware true
@@ -21,8 +26,12 @@ RequestExecutionLevel admin
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
-; A 32-bit program: on 64-bit Windows this is "Program Files (x86)".
-InstallDir "$PROGRAMFILES\Nuvri"
+!ifdef X64
+    InstallDir "$PROGRAMFILES64\Nuvri"
+!else
+    ; A 32-bit program: on 64-bit Windows this is "Program Files (x86)".
+    InstallDir "$PROGRAMFILES\Nuvri"
+!endif
 ; An update goes where the last install went.
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 
@@ -72,11 +81,20 @@ VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductVersion" "${VERSION}"
     closed:
 !macroend
 
+; The 64-bit program's entry lives in the registry's 64-bit view.
+!macro USE_THE_PROGRAMS_REGISTRY_VIEW
+    !ifdef X64
+        SetRegView 64
+    !endif
+!macroend
+
 Function .onInit
+    !insertmacro USE_THE_PROGRAMS_REGISTRY_VIEW
     !insertmacro WAIT_UNTIL_THE_PROGRAM_IS_CLOSED
 FunctionEnd
 
 Function un.onInit
+    !insertmacro USE_THE_PROGRAMS_REGISTRY_VIEW
     !insertmacro WAIT_UNTIL_THE_PROGRAM_IS_CLOSED
 FunctionEnd
 
