@@ -9,11 +9,15 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 
 "$root/tools/setup.sh" || exit 1
 source "$root/tools/windows-build.sh"
+choose_windows_build_quietly || exit 2
+builds=("$windows_bits")
+if [[ -z "${NUVRI_WINDOWS_BITS:-}" && "$windows_bits" == 32 ]]; then
+    builds+=(64)
+    echo "Windows builds: 32-bit and 64-bit ($windows_why)"
+else
+    echo "Windows build: ${windows_bits}-bit ($windows_why)"
+fi
 
-# Windows suites that do not pass on the 64-bit build yet, while it is being
-# ported; they are left out of its runs and named in the summary.
-not_yet_64=(
-)
 
 passed=0
 failed=0
@@ -43,25 +47,12 @@ else
     failed=$((failed + 1))
 fi
 
-choose_windows_build_quietly || exit 2
-builds=("$windows_bits")
-if [[ -z "${NUVRI_WINDOWS_BITS:-}" && "$windows_bits" == 32 ]]; then
-    builds+=(64)
-    echo "Windows builds: 32-bit and 64-bit ($windows_why)"
-else
-    echo "Windows build: ${windows_bits}-bit ($windows_why)"
-fi
-
 for bits in "${builds[@]}"; do
     use_windows_build "$bits"
     echo "== Windows tree under Wine, ${bits}-bit build"
-    leave_out=()
-    if [[ "$bits" == 64 && ${#not_yet_64[@]} -gt 0 ]]; then
-        leave_out=(-E "^($(IFS='|'; echo "${not_yet_64[*]}"))\$")
-    fi
     if "$root/tools/build.sh" "$windows_tree"; then
         xvfb-run -a -s "-screen 0 1280x1024x24" \
-            ctest --test-dir "$windows_dir" --output-on-failure "${leave_out[@]}" 2>&1 |
+            ctest --test-dir "$windows_dir" --output-on-failure 2>&1 |
             tee "$log/$windows_tree.txt"
         count "$log/$windows_tree.txt"
     else
@@ -69,8 +60,5 @@ for bits in "${builds[@]}"; do
     fi
 done
 
-if [[ " ${builds[*]} " == *" 64 "* && ${#not_yet_64[@]} -gt 0 ]]; then
-    echo "not yet on the 64-bit build: ${not_yet_64[*]}"
-fi
 echo "tests: $passed passed, $failed failed"
 [[ $failed -eq 0 ]]
