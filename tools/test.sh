@@ -18,7 +18,6 @@ else
     echo "Windows build: ${windows_bits}-bit ($windows_why)"
 fi
 
-
 passed=0
 failed=0
 # Adds the counts of ctest's closing line to the totals.

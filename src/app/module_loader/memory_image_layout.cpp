@@ -29,7 +29,8 @@ bool sectionsFit(const std::uint8_t* data, std::size_t length, const ImageLayout
     return true;
 }
 
-// The optional header at `offset` in the form `machine` runs.
+// The optional header at `offset` as an Optional (the PE32 or the PE32+
+// form), when the file header makes room for one and its magic is `magic`.
 template <class Optional>
 std::optional<ImageHeaders> readOptional(const std::uint8_t* data, std::size_t length,
                                          std::uint64_t offset, const pe::FileHeader& file,
