@@ -138,6 +138,28 @@ TEST_F(DamagedImageTest, BrokenHeadersAndSectionTablesAreRejectedBeforeAnythingI
                  image.put32(optionalField(image, offsetof(OptionalHeader32, SectionAlignment)),
                              0x1800);
              }},
+            {"SectionAlignment below the page size and not the file alignment",
+             [](PeImage& image) {
+                 image.put32(optionalField(image, offsetof(OptionalHeader32, SectionAlignment)),
+                             0x400);
+             }},
+            {"SectionAlignment below the file alignment",
+             [](PeImage& image) {
+                 image.put32(optionalField(image, offsetof(OptionalHeader32, FileAlignment)),
+                             0x2000);
+             }},
+            {"FileAlignment not a power of two",
+             [](PeImage& image) {
+                 image.put32(optionalField(image, offsetof(OptionalHeader32, FileAlignment)),
+                             0x300);
+             }},
+            {"optional header short of the directories it counts",
+             [](PeImage& image) {
+                 image.put32(optionalField(image, offsetof(OptionalHeader32, NumberOfRvaAndSizes)),
+                             16);
+                 image.put16(fileField(image, offsetof(FileHeader, SizeOfOptionalHeader)),
+                             offsetof(OptionalHeader32, DataDirectory) + 15 * 8);
+             }},
             {"entry outside",
              [](PeImage& image) {
                  image.put32(optionalField(image, offsetof(OptionalHeader32, AddressOfEntryPoint)),

@@ -274,6 +274,53 @@ TEST_F(MemoryImageLoadTest, ProtectionsFollowTheSectionCharacteristics) {
     freeImage(loaded, services);
 }
 
+// Legal images of unusual shape.
+TEST_F(MemoryImageLoadTest, SectionsSharingPagesLoadWithOneProtectionForTheWholeImage) {
+    PeBuilder builder;
+    builder.sectionAlignment = 0x200;  // the file alignment
+    const std::uint32_t text = builder.addSection(".text", 0x60000020, {0xC3, 0xC3});
+    const std::uint32_t data = builder.addSection(".data", 0xC0000040, {1, 2, 3, 4});
+    builder.addSection(".d", 0x42000040, {5});
+    image = builder.build();
+    ASSERT_EQ(data - text, 0x200u) << "the test needs sections on one page";
+    MemoryImage* loaded = load();
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(wordAt(loaded, data), 0x04030201u);
+    EXPECT_EQ(callsTo("VirtualProtect"),
+              std::vector<std::string>{"VirtualProtect " + address(loaded, 0) + " " +
+                                       hexText(image.sizeOfImage) + " 0x40"});
+    EXPECT_TRUE(callsTo("VirtualFree").empty()) << "a shared page is never given back";
+    freeImage(loaded, services);
+    expectAllReleased();
+}
+
+// Directories past NumberOfRvaAndSizes are absent, whatever bytes follow the
+// shortened optional header.
+TEST_F(MemoryImageLoadTest, AnOptionalHeaderWithFewerDirectoriesLoadsWithoutTheMissingOnes) {
+    PeBuilder builder = sample::libraryBuilder();
+    builder.directoryCount = 6;  // export, import and base relocation still counted
+    image = builder.build();
+    ASSERT_TRUE(services.takeRange(sample::kImageBase, image.sizeOfImage));
+    MemoryImage* loaded = load();
+    ASSERT_NE(loaded, nullptr);
+    const std::uint32_t delta =
+        static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(loaded->codeBase)) -
+        sample::kImageBase;
+    EXPECT_EQ(wordAt(loaded, sample::kTextPointer), sample::kTextPointerValue + delta);
+    EXPECT_EQ(loaded->moduleCount, 2);
+    EXPECT_NE(findExport(loaded, "SkinStart", services), nullptr);
+    freeImage(loaded, services);
+
+    builder.directoryCount = 5;  // the base relocations no longer counted
+    image = builder.build();
+    loaded = load();
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(wordAt(loaded, sample::kTextPointer), sample::kTextPointerValue)
+        << "an absent directory is not read from the bytes after the header";
+    freeImage(loaded, services);
+    expectAllReleased();
+}
+
 TEST_F(MemoryImageLoadTest, ImageWideSizesReachingPastTheImageProtectNothing) {
     PeBuilder builder;
     builder.sizeOfInitializedData = 0x2000;

@@ -83,7 +83,7 @@ std::uint32_t PeBuilder::place(std::vector<Section>& sections, const std::string
                                std::uint32_t virtualSize, std::uint32_t& nextRva) const {
     const std::uint32_t rva = nextRva;
     const std::uint32_t extent = std::max({virtualSize, sizeOf(data), std::uint32_t{1}});
-    nextRva += alignUp(extent, pe::kPageSize);
+    nextRva += alignUp(extent, sectionAlignment);
     sections.push_back({name, characteristics, std::move(data), virtualSize, rva});
     return rva;
 }
@@ -220,9 +220,12 @@ PeImage PeBuilder::build() const {
         place(sections, ".reloc", 0x42000040, std::move(data), 0, nextRva);
     }
 
+    const std::uint32_t optionalSize =
+        static_cast<std::uint32_t>(wide ? offsetof(pe::OptionalHeader64, DataDirectory)
+                                        : offsetof(pe::OptionalHeader32, DataDirectory)) +
+        directoryCount * 8;
     image.ntOffset = kNtOffset;
-    image.sectionTableOffset = kNtOffset + static_cast<std::uint32_t>(
-                                               wide ? sizeof(pe::NtHeaders64) : sizeof(pe::NtHeaders32));
+    image.sectionTableOffset = kNtOffset + pe::kSectionTableBase + optionalSize;
     image.sizeOfImage = nextRva;
     const auto sectionCount = static_cast<std::uint32_t>(sections.size());
     const std::uint32_t sizeOfHeaders =
@@ -237,21 +240,21 @@ PeImage PeBuilder::build() const {
         nt.Signature = pe::kNtSignature;
         nt.FileHeader.Machine = machine;
         nt.FileHeader.NumberOfSections = static_cast<std::uint16_t>(sectionCount);
-        nt.FileHeader.SizeOfOptionalHeader = sizeof nt.OptionalHeader;
+        nt.FileHeader.SizeOfOptionalHeader = static_cast<std::uint16_t>(optionalSize);
         nt.FileHeader.Characteristics = characteristics;
         auto& optional = nt.OptionalHeader;
         optional.Magic = magic;
         optional.SizeOfInitializedData = sizeOfInitializedData;
         optional.SizeOfUninitializedData = sizeOfUninitializedData;
         optional.AddressOfEntryPoint = entryPoint;
-        optional.SectionAlignment = pe::kPageSize;
+        optional.SectionAlignment = sectionAlignment;
         optional.FileAlignment = kFileAlignment;
         optional.MajorOperatingSystemVersion = 4;
         optional.MajorSubsystemVersion = 4;
         optional.SizeOfImage = nextRva;
         optional.SizeOfHeaders = sizeOfHeaders;
         optional.Subsystem = 2;
-        optional.NumberOfRvaAndSizes = pe::kDirectoryCount;
+        optional.NumberOfRvaAndSizes = directoryCount;
         std::memcpy(optional.DataDirectory, directories, sizeof directories);
     };
     if (wide) {

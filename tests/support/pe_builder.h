@@ -3,8 +3,8 @@
 // x86-64), for the in-memory loader's tests and the fuzzer's first inputs:
 // the headers, sections with or without raw data, and generated import,
 // export, exception and base-relocation sections placed after them.
-// Sections start on page boundaries (section alignment 0x1000, file
-// alignment 0x200) from RVA 0x1000.
+// Sections start on section-alignment boundaries (0x1000 unless asked;
+// file alignment 0x200) from RVA 0x1000.
 
 #include <cstdint>
 #include <string>
@@ -58,6 +58,10 @@ class PeBuilder {
     // 63); relocation entries are stored as given.
     bool wide = false;
     std::uint64_t imageBase = 0x10000000;
+    // Below the page size only as the file alignment, 0x200.
+    std::uint32_t sectionAlignment = 0x1000;
+    // NumberOfRvaAndSizes; the optional header holds that many directories.
+    std::uint32_t directoryCount = 16;
     std::uint32_t entryPoint = 0;
     std::uint32_t sizeOfInitializedData = 0;
     std::uint32_t sizeOfUninitializedData = 0;

@@ -1,6 +1,9 @@
 // The loader's checks of an image's headers and section table, made on the
 // bytes as given, before any address space is taken.
+#include <algorithm>
 #include <bit>
+#include <cstddef>
+#include <cstring>
 
 #include "image_bounds.h"
 #include "memory_image_layout.h"
@@ -29,45 +32,62 @@ bool sectionsFit(const std::uint8_t* data, std::size_t length, const ImageLayout
     return true;
 }
 
-// The optional header at `offset` as an Optional (the PE32 or the PE32+
-// form), when the file header makes room for one and its magic is `magic`.
+// The present part of an Optional (the PE32 or the PE32+ form) at
+// `optional`: its fixed fields and as many directories as it counts and
+// holds, the rest zero.
 template <class Optional>
-std::optional<ImageHeaders> readOptional(const std::uint8_t* data, std::size_t length,
-                                         std::uint64_t offset, const pe::FileHeader& file,
-                                         std::uint16_t magic) {
-    Optional optional;
-    if (file.SizeOfOptionalHeader < sizeof optional ||
-        !readInside(data, length, offset, optional) || optional.Magic != magic) {
+std::optional<ImageHeaders> readOptional(const std::uint8_t* optional, std::uint16_t size,
+                                         std::uint16_t magic, bool wide) {
+    constexpr std::size_t kFixed = offsetof(Optional, DataDirectory);
+    Optional header{};
+    if (size < kFixed) {
         return std::nullopt;
     }
-    return headersOf(optional);
-}
-
-template <class Optional>
-ImageHeaders commonHeaders(const Optional& optional, bool wide) {
+    std::memcpy(&header, optional, std::min<std::size_t>(size, sizeof header));
+    const std::uint32_t count = std::min<std::uint32_t>(header.NumberOfRvaAndSizes,
+                                                        pe::kDirectoryCount);
+    if (header.Magic != magic || size < kFixed + count * sizeof(pe::DataDirectory)) {
+        return std::nullopt;
+    }
     ImageHeaders headers{wide,
-                         optional.ImageBase,
-                         optional.SizeOfImage,
-                         optional.SizeOfHeaders,
-                         optional.SectionAlignment,
-                         optional.SizeOfInitializedData,
-                         optional.SizeOfUninitializedData,
-                         optional.AddressOfEntryPoint,
+                         header.ImageBase,
+                         header.SizeOfImage,
+                         header.SizeOfHeaders,
+                         header.SectionAlignment,
+                         header.FileAlignment,
+                         header.SizeOfInitializedData,
+                         header.SizeOfUninitializedData,
+                         header.AddressOfEntryPoint,
                          {}};
-    for (int index = 0; index < pe::kDirectoryCount; ++index) {
-        headers.directories[index] = optional.DataDirectory[index];
+    for (std::uint32_t index = 0; index < count; ++index) {
+        headers.directories[index] = header.DataDirectory[index];
     }
     return headers;
 }
 
-}  // namespace
-
-ImageHeaders headersOf(const pe::OptionalHeader32& optional) {
-    return commonHeaders(optional, false);
+// The format's rules for the two alignments: powers of two, the section
+// alignment not below the file alignment, and equal to it when it is below
+// the page size.
+bool alignmentsAllowed(const ImageHeaders& headers) {
+    return std::has_single_bit(headers.sectionAlignment) &&
+           std::has_single_bit(headers.fileAlignment) &&
+           headers.sectionAlignment >= headers.fileAlignment &&
+           (!sharesPages(headers) || headers.sectionAlignment == headers.fileAlignment);
 }
 
-ImageHeaders headersOf(const pe::OptionalHeader64& optional) {
-    return commonHeaders(optional, true);
+}  // namespace
+
+std::optional<ImageHeaders> readOptionalHeader(const std::uint8_t* optional, std::uint16_t size,
+                                               std::uint16_t machine) {
+    if (machine == pe::kMachineI386) {
+        return readOptional<pe::OptionalHeader32>(optional, size, pe::kOptionalHeaderMagic32,
+                                                  false);
+    }
+    if (machine == pe::kMachineAmd64) {
+        return readOptional<pe::OptionalHeader64>(optional, size, pe::kOptionalHeaderMagic64,
+                                                  true);
+    }
+    return std::nullopt;
 }
 
 std::optional<ImageLayout> readImageLayout(const std::uint8_t* data, std::size_t length,
@@ -83,14 +103,11 @@ std::optional<ImageLayout> readImageLayout(const std::uint8_t* data, std::size_t
         return std::nullopt;
     }
     const std::uint64_t optionalOffset = std::uint64_t{ntOffset} + pe::kSectionTableBase;
-    std::optional<ImageHeaders> headers;
-    if (machine == pe::kMachineI386) {
-        headers = readOptional<pe::OptionalHeader32>(data, length, optionalOffset, file,
-                                                     pe::kOptionalHeaderMagic32);
-    } else if (machine == pe::kMachineAmd64) {
-        headers = readOptional<pe::OptionalHeader64>(data, length, optionalOffset, file,
-                                                     pe::kOptionalHeaderMagic64);
+    if (!fitsInside(optionalOffset, file.SizeOfOptionalHeader, length)) {
+        return std::nullopt;
     }
+    const std::optional<ImageHeaders> headers =
+        readOptionalHeader(data + optionalOffset, file.SizeOfOptionalHeader, machine);
     if (!headers) {
         return std::nullopt;
     }
@@ -100,15 +117,11 @@ std::optional<ImageLayout> readImageLayout(const std::uint8_t* data, std::size_t
     const std::uint64_t tableSize =
         std::uint64_t{file.NumberOfSections} * sizeof(pe::SectionHeader);
     // The headers are copied whole and the section table is written to in the
-    // copy, so it must lie inside SizeOfHeaders; a section alignment below the
-    // page size would let the pages of neighbouring sections share protections
-    // and decommits.
+    // copy, so it must lie inside SizeOfHeaders.
     if (optional.sizeOfImage == 0 || optional.sizeOfHeaders > length ||
         optional.sizeOfHeaders > optional.sizeOfImage ||
         !fitsInside(tableOffset, tableSize, optional.sizeOfHeaders) ||
-        optional.sectionAlignment < pe::kPageSize ||
-        !std::has_single_bit(optional.sectionAlignment) ||
-        optional.entryPoint >= optional.sizeOfImage) {
+        !alignmentsAllowed(optional) || optional.entryPoint >= optional.sizeOfImage) {
         return std::nullopt;
     }
     const ImageLayout layout{optional, ntOffset, static_cast<std::uint32_t>(tableOffset),

@@ -11,21 +11,34 @@
 #include "pe_image.h"
 
 // The optional header's fields the loader uses, read alike from a PE32 and a
-// PE32+ image.
+// PE32+ image. Data directories past the image's NumberOfRvaAndSizes are
+// absent (zero).
 struct ImageHeaders {
     bool wide;                   // PE32+: 64-bit image base, import entries and relocations
     std::uint64_t imageBase;     // the preferred base
     std::uint32_t sizeOfImage;
     std::uint32_t sizeOfHeaders;
     std::uint32_t sectionAlignment;
+    std::uint32_t fileAlignment;
     std::uint32_t sizeOfInitializedData;
     std::uint32_t sizeOfUninitializedData;
     std::uint32_t entryPoint;  // AddressOfEntryPoint; 0: none
     pe::DataDirectory directories[pe::kDirectoryCount];
 };
 
-ImageHeaders headersOf(const pe::OptionalHeader32& optional);
-ImageHeaders headersOf(const pe::OptionalHeader64& optional);
+// The optional header that starts at `optional` and is `size` bytes long
+// (the file header's SizeOfOptionalHeader): nothing when it is shorter than
+// its fixed fields and the directories it counts, or has a magic other than
+// the one of `machine`. Reads at most `size` bytes.
+std::optional<ImageHeaders> readOptionalHeader(const std::uint8_t* optional, std::uint16_t size,
+                                               std::uint16_t machine);
+
+// True for an image with a section alignment below the page size (equal to
+// its file alignment): its sections share pages, so the whole image keeps one
+// protection.
+inline bool sharesPages(const ImageHeaders& headers) {
+    return headers.sectionAlignment < pe::kPageSize;
+}
 
 struct ImageLayout : ImageHeaders {
     std::uint32_t ntOffset;            // e_lfanew

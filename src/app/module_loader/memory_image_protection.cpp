@@ -1,7 +1,10 @@
 // Final section protections: each section gets the page protection that its
 // execute, read and write characteristics name (uncached when it asks for
 // it), or, when discardable, is decommitted. Failures of the protection
-// calls are ignored.
+// calls are ignored. An image whose sections share pages (a section
+// alignment below the page size) keeps one protection for all of it,
+// execute, read and write, and gives nothing back: no section's protection
+// may take another's access away.
 #include <cstring>
 
 #include "memory_image_steps.h"
@@ -31,6 +34,10 @@ void finaliseSections(const MemoryImage& image, const ImageLayout& layout,
                       ImageServices& services) {
     const ImageHeaders headers = loadedHeaders(image);
     std::uint8_t* base = imageBytes(image);
+    if (sharesPages(headers)) {
+        services.protect(base, layout.sizeOfImage, pe::kPageExecuteReadWrite);
+        return;
+    }
     for (std::uint32_t index = 0; index < layout.sectionCount; ++index) {
         pe::SectionHeader section;
         std::memcpy(&section, base + layout.sectionTableOffset + index * sizeof section,

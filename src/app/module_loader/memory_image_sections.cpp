@@ -15,17 +15,11 @@ bool commit(void* address, std::uint32_t size, ImageServices& services) {
 }  // namespace
 
 ImageHeaders loadedHeaders(const MemoryImage& image) {
-    const auto* optional = static_cast<const std::uint8_t*>(image.headers) + pe::kSectionTableBase;
-    std::uint16_t magic;
-    std::memcpy(&magic, optional, sizeof magic);
-    if (magic == pe::kOptionalHeaderMagic64) {
-        pe::OptionalHeader64 header;
-        std::memcpy(&header, optional, sizeof header);
-        return headersOf(header);
-    }
-    pe::OptionalHeader32 header;
-    std::memcpy(&header, optional, sizeof header);
-    return headersOf(header);
+    // The copy's headers are the ones readImageLayout accepted.
+    const auto* nt = static_cast<const std::uint8_t*>(image.headers);
+    pe::FileHeader file;
+    std::memcpy(&file, nt + 4, sizeof file);
+    return *readOptionalHeader(nt + pe::kSectionTableBase, file.SizeOfOptionalHeader, file.Machine);
 }
 
 bool mapSections(MemoryImage& image, const ImageLayout& layout, const std::uint8_t* data,
