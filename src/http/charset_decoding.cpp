@@ -41,20 +41,22 @@ constexpr NamedCodePage kCharsets[] = {
     {"windows-1258", 1258},
 };
 
-// The system's stream object turns the bytes into text of the charset.
+// The system's stream object turns the bytes into text of the charset. A
+// stream that refuses one of the settings, the charset name above all, would
+// read the bytes in its default charset into garbled text: then nothing.
 std::optional<Text> decodeWithStream(const Bytes& body, const Text& charset) {
     const ObjectRef stream = createObject("Adodb.Stream");
     if (!stream) {
         return std::nullopt;
     }
-    automation::put(stream, "Type", kBinary);
-    automation::put(stream, "Mode", kReadWrite);
+    const bool binaryOpen = automation::put(stream, "Type", kBinary) &&
+                            automation::put(stream, "Mode", kReadWrite);
     automation::call(stream, "Open");
     automation::call(stream, "Write", {Variant(body)});
-    automation::put(stream, "Position", std::int32_t{0});
-    automation::put(stream, "Type", kTextType);
-    automation::put(stream, "Charset", textValue(charset));
-    const Variant text = automation::call(stream, "ReadText");
+    const bool readable = binaryOpen && automation::put(stream, "Position", std::int32_t{0}) &&
+                          automation::put(stream, "Type", kTextType) &&
+                          automation::put(stream, "Charset", textValue(charset));
+    const Variant text = readable ? automation::call(stream, "ReadText") : Variant();
     automation::call(stream, "Close");
     if (text.isEmpty()) {
         return std::nullopt;

@@ -19,6 +19,10 @@ std::optional<Text> responseCookiePiece(std::string_view line) {
     if (gbk::find(line, kSetCookie) < 0) {
         return std::nullopt;
     }
+    // A header whose name or value merely holds the word sets no cookie.
+    if (gbk::find(line, "Set-Cookie:") < 0) {
+        return Text();
+    }
     return gbk::find(line, ";") > 0 ? gbk::trim(textBetween(line, "Set-Cookie:", ";", 0, false))
                                     : gbk::trim(gbk::replace(line, "Set-Cookie:", "", false));
 }

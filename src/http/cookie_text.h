@@ -11,7 +11,8 @@
 #include "common/value_types.h"
 
 // The name=value piece a header line sets: the text after "Set-Cookie:" up
-// to the first ";", trimmed; nullopt for a line without "Set-Cookie".
+// to the first ";", trimmed; empty for a line that holds "Set-Cookie" but
+// not "Set-Cookie:"; nullopt for a line without "Set-Cookie".
 std::optional<Text> responseCookiePiece(std::string_view line);
 
 // The cookies one response sets, from its raw header block (CR LF lines, every

@@ -202,7 +202,7 @@ Text nativeHttpRequest(std::string_view url, std::int32_t method, std::string_vi
     if (!userName.empty() && !password.empty() &&
         !api.setCredentials(handles.request, kTargetServer, kBasicScheme,
                             wide(gbkToUtf16(Text(userName))), wide(gbkToUtf16(Text(password))))) {
-        return fail("707 设置服务器凭证失败!", false);
+        return fail("706 设置服务器凭证失败!", false);
     }
     if (!proxyUser.empty() && !proxyPassword.empty() &&
         !api.setCredentials(handles.request, kTargetProxy, kBasicScheme,

@@ -101,7 +101,7 @@ TEST_F(NativeHttpRequestTest, EachFailedStepReportsItsTextClosesItsHandlesAndTou
         {"WinHttpConnect", "703 创建WinHttp连接失败!", true},
         {"WinHttpOpenRequest", "704 创建WinHttp请求失败!", true},
         {"WinHttpSetTimeouts", "705 设置超时时间失败!", true},
-        {"WinHttpSetCredentials 0 1 用户 密码", "707 设置服务器凭证失败!", false},
+        {"WinHttpSetCredentials 0 1 用户 密码", "706 设置服务器凭证失败!", false},
         {"WinHttpSetCredentials 1 1 代理用户 pw", "707 设置代理凭证失败!", false},
         {"WinHttpSetOption 79 1", "708 禁止自动设置Cookies失败!", false},
         {"WinHttpSetOption 63 2", "709 重定向设置失败!", false},
@@ -261,18 +261,34 @@ TEST_F(NativeHttpRequestTest, TheBodyIsDecodedByTheCharsetItsMetaTagDeclares) {
 }
 
 TEST_F(NativeHttpRequestTest, TheStreamObjectDecodesWhenItCanAndTheCodePageWhenItCannot) {
+    // A stream object that takes its binary settings and reads `text`.
+    const auto streamReading = [](const char* text) {
+        auto stream = std::make_shared<ScriptedObject>();
+        for (const char* setting : {"Type", "Mode", "Position"}) {
+            stream->on(setting, InvokeKind::PropertyPut,
+                       [](auto) { return std::optional<Variant>(Variant()); });
+        }
+        stream->on("ReadText", InvokeKind::Method,
+                   [text](auto) { return std::optional<Variant>(textValue(text)); });
+        return stream;
+    };
     std::vector<std::string> charsets;
-    auto stream = std::make_shared<ScriptedObject>();
+    auto stream = streamReading("由流对象解码");
     stream->on("Charset", InvokeKind::PropertyPut, [&](std::span<const Variant> args) {
         charsets.push_back(asText(args.back()));
         return std::optional<Variant>(Variant());
     });
-    stream->on("ReadText", InvokeKind::Method,
-               [](auto) { return std::optional<Variant>(textValue("由流对象解码")); });
     registerObjectClass("Adodb.Stream", [&] { return stream; });
     http.chunks = {bytes("<meta charset=\"utf-8\"><p>x</p>")};
     EXPECT_EQ(nativeHttpRequest(kUrl), "由流对象解码");
     EXPECT_EQ(charsets, std::vector<std::string>{"utf-8"});
+
+    // A charset name the object refuses: its text would be read in its own
+    // default charset.
+    auto refusing = streamReading("乱码");
+    registerObjectClass("Adodb.Stream", [&] { return refusing; });
+    http.chunks = {bytes("<meta charset=\"utf-8\">" + utf8("中文"))};
+    EXPECT_EQ(nativeHttpRequest(kUrl), "<meta charset=\"utf-8\">中文");
 
     // An object that takes nothing (as Wine's does) leaves it to the code page.
     registerObjectClass("Adodb.Stream", [] { return std::make_shared<ScriptedObject>(); });

@@ -24,6 +24,8 @@ TEST(CookieTextTest, ResponseCookiesKeepNameAndValueOnly) {
                                "Set-Cookie: tmp=deleted; expires=Thu, 01-Jan-1970 00:00:01 GMT"),
         "sid=new; tmp=deleted");
     EXPECT_EQ(extractResponseCookies("X-Set-Cookie-Note: x; y\r\nSet-Cookie: a=1"), "; a=1");
+    EXPECT_EQ(extractResponseCookies("Access-Control-Expose-Headers: Set-Cookie\r\nSet-Cookie: a=1"),
+              "; a=1");
 }
 
 TEST(CookieTextTest, MergeReplacesByNameAndDropsDeletedOnes) {
