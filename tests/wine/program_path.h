@@ -4,3 +4,6 @@
 #include <string>
 
 std::wstring programPath();
+
+// A file of the build machine (`path`), as Windows reaches it through Z:.
+std::wstring buildFilePath(const std::string& path);

@@ -1,12 +1,16 @@
 // The program itself, started as a user starts it: its window appears and
-// closing the window ends the process with exit code 0.
+// closing the window ends the process with exit code 0; it makes its folder
+// the current one even when that folder's path is longer than MAX_PATH.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "program_path.h"
+#include "win32/process_setup.h"
 
 namespace {
 
@@ -54,4 +58,57 @@ TEST(ProgramTest, ShowsItsWindowAndExitsWithZeroWhenItIsClosed) {
     EXPECT_EQ(exitCode, 0u);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+}
+
+namespace {
+
+// `path` as the file functions take it beyond MAX_PATH characters.
+std::wstring extended(const std::wstring& path) {
+    return L"\\\\?\\" + path;
+}
+
+std::wstring withoutExtendedPrefix(const std::wstring& path) {
+    return path.rfind(L"\\\\?\\", 0) == 0 ? path.substr(4) : path;
+}
+
+}  // namespace
+
+// The start-up step that enters the program's folder, for a file whose path
+// is longer than MAX_PATH: a DLL there stands in for the program file, which
+// Wine cannot start from such a path.
+TEST(ProgramTest, EntersTheFolderOfAFileWhosePathIsLongerThanMaxPath) {
+    wchar_t temp[MAX_PATH] = {};
+    ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
+    // Folders of 60 characters each, down to a path past MAX_PATH.
+    std::wstring folder = std::wstring(temp) + L"nuvri-long-folder";
+    std::vector<std::wstring> made = {folder};
+    while (folder.size() <= MAX_PATH + 20) {
+        folder += L"\\" + std::wstring(60, L'长');
+        made.push_back(folder);
+    }
+    for (const std::wstring& level : made) {
+        ASSERT_TRUE(CreateDirectoryW(extended(level).c_str(), nullptr) ||
+                    GetLastError() == ERROR_ALREADY_EXISTS);
+    }
+    const std::wstring copy = folder + L"\\plain.dll";
+    ASSERT_TRUE(CopyFileW(buildFilePath(LOADER_PLAIN_DLL).c_str(), extended(copy).c_str(), FALSE));
+    HMODULE module = LoadLibraryW(extended(copy).c_str());
+    ASSERT_NE(module, nullptr) << GetLastError();
+
+    const std::wstring path = moduleFilePath(module);
+    EXPECT_EQ(withoutExtendedPrefix(path), copy) << "a cut path would name a folder further up";
+    wchar_t before[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, before);
+    EXPECT_TRUE(enterFolderOf(path));
+    const DWORD size = GetCurrentDirectoryW(0, nullptr);
+    std::wstring current(size, L'\0');
+    current.resize(GetCurrentDirectoryW(size, current.data()));
+    EXPECT_EQ(withoutExtendedPrefix(current), folder);
+    SetCurrentDirectoryW(before);
+
+    FreeLibrary(module);
+    DeleteFileW(extended(copy).c_str());
+    for (auto level = made.rbegin(); level != made.rend(); ++level) {
+        RemoveDirectoryW(extended(*level).c_str());
+    }
 }
