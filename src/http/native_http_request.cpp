@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "charset_decoding.h"
+#include "common/address_encoding.h"
 #include "common/automation.h"
 #include "common/bytes.h"
 #include "common/pending_events.h"
@@ -169,7 +170,8 @@ Text nativeHttpRequest(std::string_view url, std::int32_t method, std::string_vi
         return fail("700 当前系统不支持WinHttp服务!", true);
     }
     CrackedUrl parts;
-    if (!api.crackUrl(wide(gbkToUtf16(Text(url))), 0, parts)) {
+    // Characters outside ASCII travel percent-encoded, as the browser sends them.
+    if (!api.crackUrl(wide(gbkToUtf16(percentEncodeNonAscii(url))), 0, parts)) {
         return fail("701 解析URL地址失败!", true);
     }
     const bool https = parts.scheme == kSchemeHttps;

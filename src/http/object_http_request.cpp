@@ -3,6 +3,7 @@
 #include <cmath>
 #include <variant>
 
+#include "common/address_encoding.h"
 #include "common/text.h"
 #include "cookie_text.h"
 #include "header_line.h"
@@ -108,7 +109,9 @@ Bytes objectHttpRequest(std::string_view url, std::int32_t method, std::string_v
                               proxyCredentialFlag.value_or(1)});
         }
     }
-    automation::call(request, "Open", {textValue(verb), textValue(Text(url)), false});
+    // Characters outside ASCII travel percent-encoded, as the browser sends them.
+    const Text address = percentEncodeNonAscii(url);
+    automation::call(request, "Open", {textValue(verb), textValue(address), false});
     if (noRedirect) {
         automation::put(request, "Option", std::int32_t{0}, {kOptionEnableRedirects});
     }
@@ -116,7 +119,7 @@ Bytes objectHttpRequest(std::string_view url, std::int32_t method, std::string_v
 
     Text localHeaders;
     Text& headerText = headers ? *headers : localHeaders;
-    addDefaultHeaders(headerText, url);
+    addDefaultHeaders(headerText, address);
     Text localCookies;
     Text& cookieText = cookies ? *cookies : localCookies;
     if (!cookieText.empty()) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "browser_control.h"
+#include "common/address_encoding.h"
 #include "disabled_input_guard.h"
 #include "wide_text.h"
 
@@ -83,11 +84,15 @@ class BrowserView {
         return DefWindowProcW(window_, message, wParam, lParam);
     }
 
+    // The browser is sent the address with its characters outside ASCII
+    // percent-encoded as UTF-8, as the system browser sends them itself; the
+    // view's text keeps the address as written.
     void navigate(const Text& address) {
-        const std::wstring wide = toWide(navigableAddress(address));
-        SetWindowTextW(window_, wide.c_str());
+        const Text readable = navigableAddress(address);
+        sent_ = toWide(percentEncodeNonAscii(readable));
+        SetWindowTextW(window_, toWide(readable).c_str());
         if (control_) {
-            control_->navigate(wide);
+            control_->navigate(sent_);
         }
     }
 
@@ -124,10 +129,11 @@ class BrowserView {
 
     // Kept in the form a Text can hold, so that the window text and
     // browserAddress() never disagree. The browser's own "res:" pages stand
-    // in for an address that failed to load; the failed address stays.
+    // in for an address that failed to load; the failed address stays. The
+    // address sent, arrived at, stays as it was written.
     void showLocation() {
         const std::wstring location = control_ ? control_->location() : std::wstring();
-        if (!location.empty() && location.rfind(L"res:", 0) != 0) {
+        if (!location.empty() && location.rfind(L"res:", 0) != 0 && location != sent_) {
             SetWindowTextW(window_, toWide(fromWide(location)).c_str());
         }
     }
@@ -135,6 +141,7 @@ class BrowserView {
     HWND window_;
     DisabledInputGuard guard_;
     std::unique_ptr<BrowserControl> control_;
+    std::wstring sent_;  // the address last handed to the browser
 };
 
 LRESULT CALLBACK viewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -170,6 +170,8 @@ TEST_F(NativeHttpRequestTest, TheObjectNameSchemeProxyMethodAndTimeOutFollowTheA
          "12000 12000 12000 12000"},
         {"http://h/x", 2, "", 3000000, "(none) 1 (none) (none) 0", "HEAD /x 0",
          "2147483647 2147483647 2147483647 2147483647"},
+        {"http://h/公告.txt?f=视频", 0, "", 0, "(none) 1 (none) (none) 0",
+         "GET /%E5%85%AC%E5%91%8A.txt?f=%E8%A7%86%E9%A2%91 0", "30000 30000 30000 30000"},
     };
     for (const auto& c : cases) {
         http.calls.clear();

@@ -94,6 +94,11 @@ TEST_F(ObjectHttpRequestTest, AnAddressAloneIsAGetWithTheDefaultsInOrder) {
     EXPECT_EQ(callsTo(*request, "Send"), (Lines{{""}}));
 }
 
+TEST_F(ObjectHttpRequestTest, AnAddressWithChineseCharactersTravelsPercentEncoded) {
+    objectHttpRequest("http://h/公告.txt");
+    EXPECT_EQ(callsTo(*request, "Open"), (Lines{{"GET", "http://h/%E5%85%AC%E5%91%8A.txt", "0"}}));
+}
+
 TEST_F(ObjectHttpRequestTest, MethodsOutsideTheThreeAreGets) {
     for (const auto& [method, verb] : std::vector<std::pair<std::int32_t, Text>>{
              {0, "GET"}, {1, "POST"}, {2, "HEAD"}, {7, "GET"}, {-1, "GET"}}) {

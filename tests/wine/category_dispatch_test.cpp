@@ -120,6 +120,25 @@ TEST_F(CategoryDispatchTest, AClickAsksTheServiceOnceWithCommasAsWrittenAndNoCoo
     EXPECT_GT(gbk::find(recorded, "[\"Referer\", \"" + kService + path + "\"]"), 0) << recorded;
 }
 
+// Browser view 1's first address, the notice, as the window's creation
+// writes it.
+TEST_F(CategoryDispatchTest, AnAddressWithChineseCharactersReachesTheServiceIntact) {
+    const Text notice = Text("http://") + kNoticeHost + "/Nuvri公告.txt";
+    setBrowserAddress(player(), notice);
+    Text recorded;
+    for (int tries = 0; tries < 50 && gbk::find(recorded, "/Nuvri") < 0; ++tries) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(100);
+        recorded = serviceControl("requests");
+    }
+    EXPECT_GT(gbk::find(recorded, "\"path\": \"/Nuvri%E5%85%AC%E5%91%8A.txt\""), 0) << recorded;
+    EXPECT_EQ(browserAddress(player()), notice);
+}
+
 TEST_F(CategoryDispatchTest, FixedPagesChangeOnlyBrowserViewOne) {
     click(1, 1);
     const std::vector<Row> before = rows();

@@ -104,6 +104,17 @@ TEST_F(ObjectHttpRequestTest, AnErrorStatusComesBackWithItsPage) {
     EXPECT_EQ(status, 500);
 }
 
+// The notice's name reaches the service as UTF-8, percent-encoded, as a
+// browser sends it; the service finds the file by it.
+TEST_F(ObjectHttpRequestTest, AnAddressWithChineseCharactersReachesTheServiceIntact) {
+    std::int32_t status = 0;
+    const Bytes body = objectHttpRequest(kService + "/Nuvri公告.txt", 0, {}, nullptr, nullptr,
+                                         nullptr, nullptr, &status);
+    EXPECT_EQ(status, 200);
+    const std::string welcome(reinterpret_cast<const char*>(u8"欢迎使用"));
+    EXPECT_NE(asText(body).find(welcome), std::string::npos);
+}
+
 TEST_F(ObjectHttpRequestTest, NothingAnswersGivesAnEmptyBodyAndStatusZero) {
     Text cookies = "a=1";
     Text returned = "x";
