@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue_entries.h"
 #include "catalogue/embedded_fill.h"
+#include "catalogue/list_actions.h"
 #include "catalogue/remote_fill.h"
 #include "common/hosts.h"
 #include "textmatch/regex_matcher.h"
@@ -30,23 +31,31 @@ void onCategoryEntryClicked(std::int32_t group, std::int32_t entry) {
     if (!found) {
         return;
     }
+    // Every entry but a notice decides the list or browser view 1: it
+    // overtakes a fill still running, and a fill is itself overtaken by a
+    // later action.
     switch (found->action) {
         case EntryAction::Notice:
             messageBox(found->text, MB_OK | MB_TASKMODAL, Text("信息："));
-            break;
-        case EntryAction::EmbeddedList:
-            fillFromEmbeddedPlaylist(embeddedPlaylist(found->playlist), found->titleTag,
-                                     found->addressTag);
-            showInformationPage();
-            break;
-        case EntryAction::RemoteList:
-            deleteAllRows(namedControl("超级列表框1"));
-            fillFromRemoteList(Text("http://") + kListServiceHost + found->text, found->pattern,
-                               matcher);
-            showInformationPage();
-            break;
+            return;
         case EntryAction::FixedPage:
+            beginListAction();
             setBrowserAddress(namedControl("超文本浏览框1"), found->text);
+            return;
+        case EntryAction::EmbeddedList:
+        case EntryAction::RemoteList:
             break;
+    }
+    const std::uint32_t action = beginListAction();
+    if (found->action == EntryAction::EmbeddedList) {
+        fillFromEmbeddedPlaylist(embeddedPlaylist(found->playlist), found->titleTag,
+                                 found->addressTag);
+    } else {
+        deleteAllRows(namedControl("超级列表框1"));
+        fillFromRemoteList(Text("http://") + kListServiceHost + found->text, found->pattern,
+                           matcher);
+    }
+    if (action == latestListAction()) {
+        showInformationPage();
     }
 }

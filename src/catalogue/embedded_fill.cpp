@@ -4,23 +4,18 @@
 #include <cstdint>
 
 #include "catalogue/extract_between_markers.h"
+#include "catalogue/list_actions.h"
 #include "common/program_state.h"
 #include "win32/list_view.h"
 #include "win32/named_controls.h"
-
-namespace {
-
-// Counts fills begun; a fill whose number is no longer the latest was
-// overtaken by a fill started from the message processing of its extraction.
-std::uint32_t fillsBegun = 0;
-
-}  // namespace
 
 void fillFromEmbeddedPlaylist(std::string_view playlist, std::string_view titleTag,
                               std::string_view addressTag) {
     HWND list = namedControl("超级列表框1");
     ProgramState* state = programState();
-    const std::uint32_t thisFill = ++fillsBegun;
+    // A later action begun from the message processing of the extraction
+    // overtakes this fill.
+    const std::uint32_t action = latestListAction();
     // The list is drawn once, when the fill is done.
     RowBatch batch(list);
     deleteAllRows(list);
@@ -31,7 +26,7 @@ void fillFromEmbeddedPlaylist(std::string_view playlist, std::string_view titleT
     Table<Text> addresses;
     extractBetweenMarkers(playlist, titleTag, "|", titles);
     extractBetweenMarkers(playlist, addressTag, "|", addresses);
-    if (thisFill != fillsBegun || !state) {
+    if (action != latestListAction() || !state) {
         return;
     }
     state->itemTitles = std::move(titles);

@@ -1,5 +1,6 @@
 #include "remote_fill.h"
 
+#include "catalogue/list_actions.h"
 #include "catalogue/utf8_to_gbk.h"
 #include "common/bytes.h"
 #include "http/object_http_request.h"
@@ -7,7 +8,13 @@
 #include "win32/named_controls.h"
 
 void fillFromRemoteList(std::string_view address, const Text& pattern, RegexMatcher& matcher) {
+    // The window may process messages while the request waits for its answer;
+    // a later action begun meanwhile overtakes this fill.
+    const std::uint32_t action = latestListAction();
     const Bytes body = objectHttpRequest(address);
+    if (action != latestListAction()) {
+        return;
+    }
     const Text answer = utf8ToGbk(readText(body));
 
     matcher.create(pattern, answer);

@@ -2,6 +2,7 @@
 
 #include "catalogue/embedded_fill.h"
 #include "catalogue/embedded_playlists.h"
+#include "catalogue/list_actions.h"
 #include "win32/named_controls.h"
 #include "win32/window_text.h"
 
@@ -22,6 +23,7 @@ void onRouteSelected() {
     if (item < 0 || item >= static_cast<std::int32_t>(std::size(kRoutes))) {
         return;
     }
+    beginListAction();
     const EmbeddedPlaylist route = kRoutes[item];
     if (route == EmbeddedPlaylist::Collection) {
         fillFromEmbeddedPlaylist(embeddedPlaylist(route), "<Nuvri老司机>", "<车牌号>");

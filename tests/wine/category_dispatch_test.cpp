@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -77,6 +79,50 @@ class CategoryDispatchTest : public ProgramWindowTest {
     }
 };
 
+// A user action that arrives while a handler still runs: a message queued
+// before the handler starts performs it from the handler's first message
+// processing (the extraction of an embedded fill, the wait for a remote
+// answer), through a message-only window of the test.
+std::function<void()> laterAction;
+bool laterActionRan = false;
+bool firstActionRunning = false;
+
+LRESULT CALLBACK laterActionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_APP) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    laterActionRan = firstActionRunning;
+    std::function<void()> action = std::move(laterAction);
+    laterAction = nullptr;
+    action();
+    return 0;
+}
+
+HWND laterActionWindow() {
+    static const HWND window = [] {
+        WNDCLASSW windowClass = {};
+        windowClass.lpfnWndProc = laterActionProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"NuvriLaterAction";
+        RegisterClassW(&windowClass);
+        return CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                               nullptr, windowClass.hInstance, nullptr);
+    }();
+    return window;
+}
+
+// Performs `first`, and `later` while `first` still runs; true when `later`
+// really came in the middle.
+bool overtake(const std::function<void()>& first, std::function<void()> later) {
+    laterAction = std::move(later);
+    laterActionRan = false;
+    PostMessageW(laterActionWindow(), WM_APP, 0, 0);
+    firstActionRunning = true;
+    first();
+    firstActionRunning = false;
+    return laterActionRan;
+}
+
 std::vector<const CatalogueEntry*> entriesWith(EntryAction action) {
     std::vector<const CatalogueEntry*> found;
     for (const CatalogueEntry& entry : catalogueEntries()) {
@@ -107,6 +153,57 @@ TEST_F(CategoryDispatchTest, ARemoteFillReplacesTheRowsOfTheFillBefore) {
     click(1, 0);
     click(1, 0);
     EXPECT_EQ(rows(), expectedRows("/zb/douyu.php?p=4"));
+}
+
+// Whatever the kinds of two actions, the later one decides the list and
+// browser view 1; the overtaken fill writes no rows and leaves the view alone.
+TEST_F(CategoryDispatchTest, ALaterActionOvertakesAFillStillRunning) {
+    // The largest playlist: its extraction surely lets a timer through.
+    const auto embeddedEntries = entriesWith(EntryAction::EmbeddedList);
+    const CatalogueEntry* embedded = *std::max_element(
+        embeddedEntries.begin(), embeddedEntries.end(), [](auto* a, auto* b) {
+            return embeddedPlaylist(a->playlist).size() < embeddedPlaylist(b->playlist).size();
+        });
+    const CatalogueEntry* remote = entriesWith(EntryAction::RemoteList).front();
+    const CatalogueEntry* television = entriesWith(EntryAction::FixedPage).front();
+    const std::vector<Row> remoteRows = expectedRows(remote->text);
+    ASSERT_FALSE(remoteRows.empty());
+    const auto clickOn = [](const CatalogueEntry* entry) {
+        return [entry] { click(entry->group, entry->entry); };
+    };
+
+    SCOPED_TRACE("embedded, then remote");
+    ASSERT_TRUE(overtake(clickOn(embedded), clickOn(remote)));
+    EXPECT_EQ(rows(), remoteRows);
+    EXPECT_EQ(browserAddress(player()), kInformationPage);
+
+    SCOPED_TRACE("remote with a slow answer, then embedded");
+    click(remote->group, remote->entry);
+    setFault(remote->text, "mode=delay&ms=1500");
+    setBrowserAddress(player(), "about:blank");
+    ASSERT_TRUE(overtake(clickOn(remote), clickOn(embedded)));
+    const std::vector<Row> embeddedRows = rows();
+    EXPECT_GT(embeddedRows.size(), 900u);
+    EXPECT_EQ(embeddedRows.front().title, programState()->itemTitles[1]);
+    EXPECT_EQ(browserAddress(player()), kInformationPage);
+    serviceControl("reset");
+
+    SCOPED_TRACE("embedded, then television");
+    ASSERT_TRUE(overtake(clickOn(embedded), clickOn(television)));
+    EXPECT_TRUE(rows().empty());
+    EXPECT_EQ(browserAddress(player()), television->text);
+
+    SCOPED_TRACE("route, then menu entry");
+    HWND routes = window->control("组合框2");
+    const auto chooseRoute = [routes] {
+        SendMessageW(routes, CB_SETCURSEL, 1, 0);
+        SendMessageW(GetParent(routes), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(routes), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(routes));
+    };
+    ASSERT_TRUE(overtake(chooseRoute, clickOn(remote)));
+    EXPECT_EQ(rows(), remoteRows);
+    EXPECT_EQ(browserAddress(player()), kInformationPage);
 }
 
 TEST_F(CategoryDispatchTest, AClickAsksTheServiceOnceWithCommasAsWrittenAndNoCookie) {
