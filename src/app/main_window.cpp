@@ -145,7 +145,7 @@ void MainWindow::raise(const Text& source, ControlEvent event, std::int32_t firs
     }
 }
 
-bool MainWindow::onCommand(int id, int code, HWND) {
+bool MainWindow::onCommand(int id, int code, HWND control) {
     const int menuIndex = (id - kFirstMenuItemId) / 100;
     if (id >= kFirstMenuItemId && menuIndex < static_cast<int>(layout_.menus.size())) {
         raise(layout_.menus[static_cast<std::size_t>(menuIndex)].name,
@@ -156,7 +156,7 @@ bool MainWindow::onCommand(int id, int code, HWND) {
     if (!source) {
         return false;
     }
-    if (source->kind == ControlKind::ComboBox && code == CBN_SELCHANGE) {
+    if (source->kind == ControlKind::ComboBox && isConfirmedChoice(control, code)) {
         raise(source->name, ControlEvent::ItemSelected);
     } else if (source->kind == ControlKind::Button && code == BN_CLICKED) {
         raise(source->name, ControlEvent::Clicked);

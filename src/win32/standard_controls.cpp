@@ -99,3 +99,22 @@ HWND createSpinControl(const ChildPlace& place) {
 HWND createLabel(const ChildPlace& place, const Text& text) {
     return createChild(WC_STATICW, place, SS_LEFT | SS_NOPREFIX, text);
 }
+
+bool isConfirmedChoice(HWND combo, int code) {
+    // Set while a confirmation is posted and not yet delivered.
+    static constexpr wchar_t kPosted[] = L"NuvriChoicePosted";
+    if (code == kComboChoiceConfirmed) {
+        RemovePropW(combo, kPosted);
+        return true;
+    }
+    const bool confirming =
+        code == CBN_SELENDOK ||
+        (code == CBN_SELCHANGE && !SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0));
+    if (confirming && !GetPropW(combo, kPosted) &&
+        PostMessageW(GetAncestor(combo, GA_ROOT), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(combo), kComboChoiceConfirmed),
+                     reinterpret_cast<LPARAM>(combo))) {
+        SetPropW(combo, kPosted, combo);
+    }
+    return false;
+}

@@ -18,6 +18,7 @@
 #include "common/program_state.h"
 #include "win32/list_view.h"
 #include "win32/process_setup.h"
+#include "win32/standard_controls.h"
 
 namespace {
 
@@ -57,9 +58,11 @@ void settle() {
     }
 }
 
+// The route's choice as the combo box confirms it.
 void chooseRoute(HWND routes, int item) {
     SendMessageW(routes, CB_SETCURSEL, item, 0);
-    SendMessageW(GetParent(routes), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(routes), CBN_SELCHANGE),
+    SendMessageW(GetAncestor(routes, GA_ROOT), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(routes), kComboChoiceConfirmed),
                  reinterpret_cast<LPARAM>(routes));
 }
 

@@ -22,6 +22,7 @@
 #include "win32/browser_view.h"
 #include "win32/list_view.h"
 #include "win32/rollup_menu.h"
+#include "win32/standard_controls.h"
 #include "win32/window_text.h"
 
 namespace {
@@ -197,8 +198,8 @@ TEST_F(CategoryDispatchTest, ALaterActionOvertakesAFillStillRunning) {
     HWND routes = window->control("组合框2");
     const auto chooseRoute = [routes] {
         SendMessageW(routes, CB_SETCURSEL, 1, 0);
-        SendMessageW(GetParent(routes), WM_COMMAND,
-                     MAKEWPARAM(GetDlgCtrlID(routes), CBN_SELCHANGE),
+        SendMessageW(window->handle(), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(routes), kComboChoiceConfirmed),
                      reinterpret_cast<LPARAM>(routes));
     };
     ASSERT_TRUE(overtake(chooseRoute, clickOn(remote)));

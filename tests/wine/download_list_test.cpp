@@ -11,6 +11,7 @@
 #include "screenshot.h"
 #include "service_control.h"
 #include "win32/list_view.h"
+#include "win32/standard_controls.h"
 
 namespace {
 
@@ -35,11 +36,12 @@ class DownloadListTest : public ProgramWindowTest {
 
     static HWND list() { return window->control("超级列表框2"); }
 
+    // Confirms item `item` as the combo box does once the user's choice is in.
     static void choose(int item) {
         HWND sources = window->control("组合框3");
         SendMessageW(sources, CB_SETCURSEL, item, 0);
-        SendMessageW(GetParent(sources), WM_COMMAND,
-                     MAKEWPARAM(GetDlgCtrlID(sources), CBN_SELCHANGE),
+        SendMessageW(window->handle(), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(sources), kComboChoiceConfirmed),
                      reinterpret_cast<LPARAM>(sources));
     }
 
@@ -99,4 +101,63 @@ TEST_F(DownloadListTest, NoAnswerLeavesTheListEmptyAndNoChoiceChangesNothing) {
     choose(1);
     choose(-1);
     EXPECT_EQ(rowCount(list()), 9);
+}
+
+namespace {
+
+void pump() {
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// How often the service was asked for `path`.
+int fetches(const Text& path) {
+    return count(gbk::split(serviceControl("requests"), "\"path\": \"" + path + "\"")) - 1;
+}
+
+}  // namespace
+
+// A choice acts once, when it is confirmed: a click on an item, Enter in the
+// open list, an arrow key on the closed box. Steps through the open list act
+// not at all. Input through the combo box's own window procedures.
+TEST_F(DownloadListTest, EachConfirmedChoiceFetchesItsListOnce) {
+    HWND sources = window->control("组合框3");
+    serviceControl("reset");
+
+    SendMessageW(sources, CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(sources, &info));
+    RECT item = {};
+    SendMessageW(info.hwndList, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    const LPARAM middle = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SendMessageW(info.hwndList, WM_MOUSEMOVE, 0, middle);
+    SendMessageW(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    SendMessageW(info.hwndList, WM_LBUTTONUP, 0, middle);
+    pump();
+    EXPECT_FALSE(SendMessageW(sources, CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(fetches("/33.txt"), 1) << "a click on the first item";
+    EXPECT_EQ(rowCount(list()), 10);
+
+    SendMessageW(sources, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageW(sources, WM_KEYDOWN, VK_DOWN, 0);
+    pump();
+    SendMessageW(sources, WM_KEYDOWN, VK_UP, 0);
+    pump();
+    SendMessageW(sources, WM_KEYDOWN, VK_DOWN, 0);
+    pump();
+    EXPECT_EQ(fetches("/2.txt"), 0) << "steps through the open list";
+    EXPECT_EQ(fetches("/33.txt"), 1) << "steps through the open list";
+    SendMessageW(sources, WM_KEYDOWN, VK_RETURN, 0);
+    pump();
+    EXPECT_EQ(fetches("/2.txt"), 1) << "Enter on the second item";
+    EXPECT_EQ(rowCount(list()), 9);
+
+    SendMessageW(sources, WM_KEYDOWN, VK_UP, 0);
+    pump();
+    EXPECT_EQ(fetches("/33.txt"), 2) << "an arrow key on the closed box";
+    EXPECT_EQ(fetches("/2.txt"), 1);
+    EXPECT_EQ(rowCount(list()), 10);
 }

@@ -311,11 +311,15 @@ TEST_F(MainWindowTest, ControlEventsReachTheirHandlers) {
     SendMessageW(window->handle(), WM_NOTIFY, clicked.header.idFrom,
                  reinterpret_cast<LPARAM>(&clicked));
 
-    // Real input to the controls inside the group boxes.
+    // Real input to the controls inside the group boxes. A new selection on
+    // the closed box is a choice, raised once its notifications are in.
     HWND routes = control("组合框2");
     SendMessageW(routes, CB_SETCURSEL, 2, 0);
     SendMessageW(GetParent(routes), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(routes), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(routes));
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+        DispatchMessageW(&message);
+    }
     SendMessageW(control("按钮1"), BM_CLICK, 0, 0);
     HWND list = control("超级列表框1");
     SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(50, 50));

@@ -15,6 +15,7 @@
 #include "program_window.h"
 #include "win32/browser_view.h"
 #include "win32/list_view.h"
+#include "win32/standard_controls.h"
 #include "win32/window_text.h"
 
 namespace {
@@ -35,11 +36,13 @@ class PlaylistFillTest : public ProgramWindowTest {
   protected:
     static HWND list() { return window->control("超级列表框1"); }
 
-    // Chooses route item `item` as the user's selection would.
+    // Confirms route item `item` as the combo box does once the user's
+    // choice is in.
     static void chooseRoute(int item) {
         HWND routes = window->control("组合框2");
         SendMessageW(routes, CB_SETCURSEL, item, 0);
-        SendMessageW(GetParent(routes), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(routes), CBN_SELCHANGE),
+        SendMessageW(window->handle(), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(routes), kComboChoiceConfirmed),
                      reinterpret_cast<LPARAM>(routes));
     }
 };
