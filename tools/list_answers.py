@@ -6,24 +6,25 @@ builders also return the rows the program must show for their body, taken
 from the items as they were written, so the two cannot drift apart.
 """
 
-# Category name in addresses and the Chinese name in titles, per list path.
+# Category name in addresses and the Chinese name in titles, per list path:
+# the game or show of the menu entry that asks for it.
 LONG_DOUYU = ("32,16,96,6,19,45,92,15,42,58,46,97,86,90,3,29,52,33,89,47,23,10,54,49,18,"
               "41,38,11,59,61,35,63,65,50,48,31,60,64,93,94,95,85,66,44,25,26,36,22,21,8,"
               "17,37,39,56,57,55,51,40,43,62")
 LIST_PATHS = {
     "/zb/douyu.php?p=4": ("lol", "英雄联盟"),
-    "/zb/douyu.php?p=7": ("dota", "刀塔"),
-    "/zb/douyu.php?p=9": ("cf", "穿越火线"),
-    "/zb/douyu.php?p=14": ("wow", "魔兽世界"),
-    "/zb/douyu.php?p=5": ("hearth", "炉石传说"),
-    "/zb/douyu.php?p=53": ("pubg", "绝地求生"),
-    "/zb/douyu.php?p=23,38,39,40,41,59,61,62,93,88": ("mobile", "手机游戏"),
+    "/zb/douyu.php?p=7": ("cf", "穿越火线"),
+    "/zb/douyu.php?p=9": ("speed", "QQ飞车"),
+    "/zb/douyu.php?p=14": ("nz", "逆战"),
+    "/zb/douyu.php?p=5": ("dnf", "地下城勇士"),
+    "/zb/douyu.php?p=53": ("qqgame", "QQ游戏"),
+    "/zb/douyu.php?p=23,38,39,40,41,59,61,62,93,88": ("mobile", "手游"),
     "/zb/douyu.php?p=48,90,92,97,91": ("single", "单机游戏"),
-    "/zb/douyu.php?p=0": ("hot", "热门推荐"),
-    "/zb/douyu.php?p=" + LONG_DOUYU: ("all", "全部直播"),
-    "/dy/mg.php?p=1": ("show", "娱乐频道"),
-    "/xiu/163.php": ("163", "网易秀场"),
-    "/xiu/kk.php": ("kk", "KK秀场"),
+    "/zb/douyu.php?p=0": ("random", "随机精选"),
+    "/zb/douyu.php?p=" + LONG_DOUYU: ("other", "其他游戏"),
+    "/dy/mg.php?p=1": ("today", "今日热播"),
+    "/xiu/163.php": ("163", "热门美女"),
+    "/xiu/kk.php": ("kk", "美女直播"),
 }
 NUMERALS = "一二三四五六七八"
 ACTIVITIES = ["团战", "排位", "单排", "教学", "巅峰赛", "娱乐局", "夜场", "开黑", "复盘", "挑战"]

@@ -91,6 +91,17 @@ class ListAnswerTest(unittest.TestCase):
                 bodies.add(body)
         self.assertEqual(len(list_answers.LIST_PATHS), len(bodies))
 
+    def test_each_list_fits_the_caption_of_the_menu_entry_that_asks_for_it(self):
+        source = (pathlib.Path(__file__).resolve().parents[2] /
+                  "src/catalogue/catalogue_entries.cpp").read_text(encoding="utf-8")
+        entries = re.findall(r'remoteList\(\d+, \d+, "([^"]+)",\s*((?:"[^"]*"\s*)+),', source)
+        self.assertEqual(len(list_answers.LIST_PATHS), len(entries))
+        for caption, literals in entries:
+            path = "".join(re.findall(r'"([^"]*)"', literals))
+            with self.subTest(caption=caption):
+                _, rows = list_answers.list_answer(path, base)
+                self.assertTrue(all(caption in title for title, _ in rows), rows)
+
     def test_encoded_commas_ask_for_the_same_list(self):
         path = "/zb/douyu.php?p=48,90,92,97,91"
         self.assertEqual(request(path)[2], request(path.replace(",", "%2C"))[2])
