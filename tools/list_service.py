@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """The list service: answers the program's list, page, notice and download
-requests on the local machine, plus drill endpoints for the HTTP client's
-tests and control endpoints under /__control/ that inject faults, record
-requests and tell which rows a list answer must give.
+requests on the local machine, serves a playable clip for every media
+address it or the embedded playlists hand out (media_clips.py; byte ranges
+too), plus drill endpoints for the HTTP client's tests and control endpoints
+under /__control/ that inject faults, record requests and tell which rows a
+list answer must give.
 
 usage: list_service.py [--host 127.0.0.1] [--port 8460] [--log FILE]
 """
@@ -15,8 +17,10 @@ import threading
 import time
 import traceback
 import urllib.parse
+from pathlib import Path
 
 import list_answers as answers
+import media_clips as clips
 
 SERVICE = "nuvri-list-service"
 XML = "text/xml; charset=utf-8"
@@ -66,12 +70,17 @@ def style_param(params, default):
     return style
 
 
+# Where the media clips are kept once made: build/media-clips of the checkout.
+DEFAULT_MEDIA_CACHE = Path(__file__).resolve().parents[1] / "build" / "media-clips"
+
+
 class ListServer(http.server.ThreadingHTTPServer):
     daemon_threads = True
 
-    def __init__(self, address, log=None):
+    def __init__(self, address, log=None, media_cache=DEFAULT_MEDIA_CACHE):
         super().__init__(address, Handler)
         self.log = log
+        self.media_cache = media_cache
         self.lock = threading.Lock()
         self.log_lock = threading.Lock()
         self.faults = {}
@@ -178,8 +187,23 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.answer(200, HTML, answers.PLAYER_PAGE)
         elif path.startswith("/drill/"):
             self.drill(path[len("/drill/"):], params)
+        elif clips.clip_name(path):
+            self.media(clips.clip_file(self.server.media_cache, clips.clip_name(path)))
         else:
             self.not_found()
+
+    def media(self, clip):
+        """A clip, whole or the one byte range asked for (players seek so)."""
+        data = clip.read_bytes()
+        asked = clips.byte_range(self.headers.get("Range"), len(data))
+        if asked == "bad":
+            return self.answer(416, None, b"", [("Content-Range", f"bytes */{len(data)}")])
+        headers = [("Accept-Ranges", "bytes")]
+        if asked is None:
+            return self.answer(200, "video/mp4", data, headers)
+        first, last = asked
+        headers.append(("Content-Range", f"bytes {first}-{last}/{len(data)}"))
+        self.answer(206, "video/mp4", data[first:last + 1], headers)
 
     def redirect(self, status, location):
         self.answer(status, HTML, b"<html><body>moved</body></html>", [("Location", location)])

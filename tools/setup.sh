@@ -8,7 +8,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 libz-mingw-w64
     wine wine32:i386 wine64 fonts-wine
-    xvfb xauth x11-utils imagemagick xdotool curl
+    xvfb xauth x11-utils imagemagick xdotool curl ffmpeg
     nsis
     fonts-wqy-zenhei
 )

@@ -6,7 +6,9 @@ import re
 import shutil
 import socket
 import subprocess
+import random
 import sys
+import tempfile
 import threading
 import time
 import unittest
@@ -14,6 +16,7 @@ import urllib.parse
 from unittest import mock
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools"))
+import generate_playlists  # noqa: E402
 import list_answers  # noqa: E402
 import list_service  # noqa: E402
 
@@ -23,8 +26,9 @@ DOUYU4 = "/zb/douyu.php?p=4"
 
 
 def setUpModule():
-    global server, base
-    server = list_service.ListServer(("127.0.0.1", 0))
+    global server, base, media_cache
+    media_cache = tempfile.TemporaryDirectory()
+    server = list_service.ListServer(("127.0.0.1", 0), media_cache=pathlib.Path(media_cache.name))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     base = server.base
 
@@ -32,11 +36,12 @@ def setUpModule():
 def tearDownModule():
     server.shutdown()
     server.server_close()
+    media_cache.cleanup()
 
 
-def request(path, method="GET", body=None):
+def request(path, method="GET", body=None, headers=None):
     connection = http.client.HTTPConnection(base, timeout=30)
-    connection.request(method, path, body)
+    connection.request(method, path, body, headers or {})
     answer = connection.getresponse()
     data = answer.read()
     connection.close()
@@ -297,6 +302,69 @@ class ControlTest(unittest.TestCase):
             self.assertEqual(500, request(DOUYU4)[0])
         self.assertEqual(200, request(DOUYU4)[0])
 
+
+
+def media_addresses():
+    """Every media address the service's lists, channels and download lists
+    hand out, and four of each embedded playlist's (its media host is the
+    service's /media)."""
+    addresses = set()
+    for path in list_answers.LIST_PATHS:
+        body = request(path)[2].decode("utf-8")
+        addresses.update(re.findall(r'(?i)src="([^"]+)"', body))
+    for channel in list_answers.TV_CHANNELS:
+        status, headers, _ = request(f"/zb/cn.php?v={channel}")
+        addresses.add(dict(headers)["Location"])
+    for name in ("33", "2"):
+        text = request(f"/{name}.txt")[2].decode("gbk")
+        addresses.update(re.findall(r"http://\S+?\.mp4", text))
+    pick = random.Random(7)
+    for _, data in generate_playlists.playlists(f"{base}/media"):
+        found = re.findall(r"http://[^|]+?\.mp4", data.decode("gbk"))
+        addresses.update(pick.sample(found, 4))
+    return sorted(addresses)
+
+
+class MediaTest(unittest.TestCase):
+    def test_a_clip_comes_whole_or_by_the_byte_range_asked_for(self):
+        status, headers, whole = request("/media/lol/1.mp4")
+        self.assertEqual(200, status)
+        self.assertEqual(("video/mp4", "bytes"),
+                         (dict(headers)["Content-Type"], dict(headers)["Accept-Ranges"]))
+        size = len(whole)
+        for asked, first, last in (("bytes=0-99", 0, 99), ("bytes=100-", 100, size - 1),
+                                   ("bytes=-10", size - 10, size - 1),
+                                   (f"bytes=5-{size + 50}", 5, size - 1)):
+            with self.subTest(asked=asked):
+                status, headers, part = request("/media/lol/1.mp4", headers={"Range": asked})
+                self.assertEqual(206, status)
+                self.assertEqual(f"bytes {first}-{last}/{size}", dict(headers)["Content-Range"])
+                self.assertEqual(whole[first:last + 1], part)
+        status, headers, _ = request("/media/lol/1.mp4", headers={"Range": f"bytes={size}-"})
+        self.assertEqual((416, f"bytes */{size}"), (status, dict(headers)["Content-Range"]))
+        self.assertEqual(whole, request("/media/lol/7.mp4")[2], "a category shares one clip")
+        self.assertNotEqual(whole, request("/media/cf/1.mp4")[2])
+        self.assertEqual(404, request("/media/tv/nosuch.mp4")[0])
+
+    def test_every_media_address_handed_out_plays_h264_for_a_second_at_least(self):
+        addresses = media_addresses()
+        self.assertGreaterEqual(sum("/media/v/" in a for a in addresses), 50)
+        for address in addresses:
+            if address.startswith("rtmp:"):
+                continue
+            with self.subTest(address=address):
+                status, _, data = request(urllib.parse.urlsplit(address).path)
+                self.assertEqual(200, status)
+                with tempfile.NamedTemporaryFile(suffix=".mp4") as clip:
+                    clip.write(data)
+                    clip.flush()
+                    probe = subprocess.run(
+                        ["ffprobe", "-v", "error", "-select_streams", "v:0", "-show_entries",
+                         "stream=codec_name:format=duration", "-of", "json", clip.name],
+                        capture_output=True, text=True, check=True)
+                found = json.loads(probe.stdout)
+                self.assertEqual("h264", found["streams"][0]["codec_name"])
+                self.assertGreaterEqual(float(found["format"]["duration"]), 1.0)
 
 if __name__ == "__main__":
     unittest.main()
