@@ -206,7 +206,11 @@ TV_CHANNELS = {"dongfang", "btv1", "cctv1", "cctv2", "cctv3", "cctv4", "cctveuro
                "cctv10", "cctv11", "cctv12"}
 
 # The address is everything after the first "f=" parameter, taken raw: it may
-# hold "?", "=" and "&" of its own. It is only ever inserted as a text node.
+# hold "?", "=" and "&" of its own. It is only ever inserted as text (a text
+# node, an input's value). The page plays in the system browser control in its
+# newest document mode and in current browsers; a television channel loops.
+# What it cannot play (an RTMP stream, a missing file, a type the browser
+# lacks) it names, with the address ready to copy, Chinese first.
 PLAYER_PAGE = """<!DOCTYPE html>
 <html>
 <head>
@@ -217,6 +221,7 @@ PLAYER_PAGE = """<!DOCTYPE html>
 html, body { margin: 0; height: 100%; background: #000; color: #eee; font: 15px sans-serif; }
 video { width: 100%; height: 100%; }
 #message { display: none; padding: 24px; }
+#address { width: 90%; font: inherit; }
 </style>
 </head>
 <body>
@@ -240,7 +245,8 @@ video { width: 100%; height: 100%; }
         return at < 0 ? '' : rest.substring(at + 3);
     }
 
-    function show(lines) {
+    // Shows the lines; an address among them as a field ready to copy.
+    function show(lines, src) {
         var box = document.getElementById('message');
         while (box.firstChild) {
             box.removeChild(box.firstChild);
@@ -249,14 +255,24 @@ video { width: 100%; height: 100%; }
             var line = document.createElement('p');
             line.appendChild(document.createTextNode(lines[i]));
             box.appendChild(line);
+            if (i === 0 && src) {
+                var field = document.createElement('input');
+                field.id = 'address';
+                field.readOnly = true;
+                field.value = src;
+                field.onfocus = function () { this.select(); };
+                box.appendChild(field);
+            }
         }
         video.style.display = 'none';
         box.style.display = 'block';
     }
 
     function fail(src) {
-        show(['无法播放这个视频：' + src,
-              'This video cannot be played: ' + src]);
+        show(['无法在这里播放这个视频。它的地址：',
+              '可以复制这个地址，用别的播放器（例如 VLC）播放。',
+              'This video cannot be played here. Copy its address above to play it in ' +
+              'another player, such as VLC.'], src);
     }
 
     var src = address();
@@ -270,6 +286,8 @@ video { width: 100%; height: 100%; }
         } else {
             video.onerror = function () { fail(src); };
         }
+        // A television channel plays on like a broadcast.
+        video.loop = src.indexOf('/zb/cn.php?') >= 0;
         video.src = src;
     }
 })();

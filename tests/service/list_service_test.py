@@ -144,7 +144,8 @@ class FixedAnswerTest(unittest.TestCase):
             self.assertEqual(dashed, sum("-Nuvri福利下载-" in line for line in found))
 
     def test_everything_else_is_an_html_404(self):
-        for path in ("/media/lol/1.mp4", "/download/33-v1.mp4", "/outside-files/dy8/1.swf", "/nothing"):
+        for path in ("/media/tv/nosuch.mp4", "/media/v/x1.mp4", "/media/nosuch/1.mp4",
+                     "/download/33-v1.txt", "/outside-files/dy8/1.swf", "/nothing"):
             status, headers, body = request(path)
             self.assertEqual((404, "text/html; charset=utf-8"), (status, dict(headers)["Content-Type"]))
             self.assertIn(b"404", body)
@@ -155,7 +156,7 @@ class FixedAnswerTest(unittest.TestCase):
         self.assertEqual((200, str(length), b""), (status, dict(headers)["Content-Length"], body))
 
     @unittest.skipUnless(shutil.which("node"), "needs node")
-    def test_player_shows_the_raw_address_as_text_on_error(self):
+    def test_player_shows_the_raw_address_as_text_to_copy_on_error(self):
         page = request("/player.html")[2].decode("utf-8")
         self.assertTrue(re.match(r'<!DOCTYPE html>\s*<html>\s*<head>\s*<meta http-equiv="X-UA-Compatible" '
                                  r'content="IE=edge">\s*<meta charset="utf-8">', page))
@@ -165,7 +166,10 @@ class FixedAnswerTest(unittest.TestCase):
             var nodes = {}, shown = [];
             function element() {
                 return {style: {}, firstChild: null, removeChild: function () {},
-                        appendChild: function (child) { if (child.text) shown.push(child.text); }};
+                        appendChild: function (child) {
+                            if (child.text) shown.push(child.text);
+                            if (child.value !== undefined) shown.push("field:" + child.value);
+                        }};
             }
             nodes.video = element(); nodes.message = element();
             nodes.video.play = nodes.video.canPlayType = function () {};
@@ -179,7 +183,10 @@ class FixedAnswerTest(unittest.TestCase):
         result = subprocess.run(["node", "-e", harness, url], capture_output=True, text=True, check=True)
         src, shown = json.loads(result.stdout)
         self.assertEqual(address, src)
-        self.assertEqual(["无法播放这个视频：" + address, "This video cannot be played: " + address], shown)
+        self.assertEqual(["无法在这里播放这个视频。它的地址：", "field:" + address,
+                          "可以复制这个地址，用别的播放器（例如 VLC）播放。",
+                          "This video cannot be played here. Copy its address above to play it in "
+                          "another player, such as VLC."], shown)
         self.assertNotIn("innerHTML", script)
 
 
