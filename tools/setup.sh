@@ -8,7 +8,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 libz-mingw-w64
     wine wine32:i386 wine64 fonts-wine
-    xvfb xauth x11-utils imagemagick xdotool curl ffmpeg
+    xvfb xauth x11-utils imagemagick xdotool curl ffmpeg chromium
     nsis
     fonts-wqy-zenhei
 )
@@ -16,6 +16,11 @@ packages=(
 sudo=""
 if [[ $(id -u) -ne 0 ]]; then
     sudo="sudo"
+fi
+
+# Node and npm for the browser test; any installation of them will do.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    packages+=(nodejs npm)
 fi
 
 missing=()
