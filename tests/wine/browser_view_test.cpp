@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "queued_messages.h"
 #include "screenshot.h"
 #include "win32/browser_view.h"
 
@@ -14,12 +15,8 @@ namespace {
 // Lets the browser run its navigation, which finishes in later messages.
 void pumpFor(DWORD milliseconds) {
     const DWORD start = GetTickCount();
-    MSG message;
     do {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        dispatchQueuedMessages();
         Sleep(10);
     } while (GetTickCount() - start < milliseconds);
 }

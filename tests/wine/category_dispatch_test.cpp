@@ -17,6 +17,7 @@
 #include "common/text.h"
 #include "dialog_watcher.h"
 #include "program_window.h"
+#include "queued_messages.h"
 #include "screenshot.h"
 #include "service_control.h"
 #include "win32/browser_view.h"
@@ -225,11 +226,7 @@ TEST_F(CategoryDispatchTest, AnAddressWithChineseCharactersReachesTheServiceInta
     setBrowserAddress(player(), notice);
     Text recorded;
     for (int tries = 0; tries < 50 && gbk::find(recorded, "/Nuvri") < 0; ++tries) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        dispatchQueuedMessages();
         Sleep(100);
         recorded = serviceControl("requests");
     }

@@ -3,14 +3,12 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "build_path.h"
+
 namespace {
 
 std::vector<std::uint8_t> readBuildFile(const char* path) {
-    std::wstring windowsPath = L"Z:";
-    for (const char* c = path; *c; ++c) {
-        windowsPath += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    }
-    HANDLE file = CreateFileW(windowsPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    HANDLE file = CreateFileW(buildFilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         throw std::runtime_error(std::string("cannot open ") + path);

@@ -8,6 +8,7 @@
 #include "common/program_state.h"
 #include "common/text.h"
 #include "program_window.h"
+#include "queued_messages.h"
 #include "screenshot.h"
 #include "service_control.h"
 #include "win32/list_view.h"
@@ -105,13 +106,6 @@ TEST_F(DownloadListTest, NoAnswerLeavesTheListEmptyAndNoChoiceChangesNothing) {
 
 namespace {
 
-void pump() {
-    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 // How often the service was asked for `path`.
 int fetches(const Text& path) {
     return count(gbk::split(serviceControl("requests"), "\"path\": \"" + path + "\"")) - 1;
@@ -136,27 +130,27 @@ TEST_F(DownloadListTest, EachConfirmedChoiceFetchesItsListOnce) {
     SendMessageW(info.hwndList, WM_MOUSEMOVE, 0, middle);
     SendMessageW(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, middle);
     SendMessageW(info.hwndList, WM_LBUTTONUP, 0, middle);
-    pump();
+    dispatchQueuedMessages();
     EXPECT_FALSE(SendMessageW(sources, CB_GETDROPPEDSTATE, 0, 0));
     EXPECT_EQ(fetches("/33.txt"), 1) << "a click on the first item";
     EXPECT_EQ(rowCount(list()), 10);
 
     SendMessageW(sources, CB_SHOWDROPDOWN, TRUE, 0);
     SendMessageW(sources, WM_KEYDOWN, VK_DOWN, 0);
-    pump();
+    dispatchQueuedMessages();
     SendMessageW(sources, WM_KEYDOWN, VK_UP, 0);
-    pump();
+    dispatchQueuedMessages();
     SendMessageW(sources, WM_KEYDOWN, VK_DOWN, 0);
-    pump();
+    dispatchQueuedMessages();
     EXPECT_EQ(fetches("/2.txt"), 0) << "steps through the open list";
     EXPECT_EQ(fetches("/33.txt"), 1) << "steps through the open list";
     SendMessageW(sources, WM_KEYDOWN, VK_RETURN, 0);
-    pump();
+    dispatchQueuedMessages();
     EXPECT_EQ(fetches("/2.txt"), 1) << "Enter on the second item";
     EXPECT_EQ(rowCount(list()), 9);
 
     SendMessageW(sources, WM_KEYDOWN, VK_UP, 0);
-    pump();
+    dispatchQueuedMessages();
     EXPECT_EQ(fetches("/33.txt"), 2) << "an arrow key on the closed box";
     EXPECT_EQ(fetches("/2.txt"), 1);
     EXPECT_EQ(rowCount(list()), 10);

@@ -15,6 +15,7 @@
 #include "catalogue/download_menu.h"
 #include "clipboard_data.h"
 #include "program_window.h"
+#include "queued_messages.h"
 #include "screenshot.h"
 #include "win32/clipboard.h"
 #include "win32/list_view.h"
@@ -36,18 +37,11 @@ const DownloadRow kRows[] = {
 // then whatever is still queued.
 void pumpUntil(const std::function<bool()>& done) {
     const DWORD deadline = GetTickCount() + 5000;
-    MSG message;
     while (!done() && GetTickCount() < deadline) {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        dispatchQueuedMessages();
         Sleep(10);
     }
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    dispatchQueuedMessages();
 }
 
 void sendMouse(DWORD flags) {

@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/main_window_template.h"
 #include "layout_snapshot.h"
+#include "queued_messages.h"
 #include "main_window_checks.h"
 #include "screenshot.h"
 #include "win32/process_setup.h"
@@ -317,9 +318,7 @@ TEST_F(MainWindowTest, ControlEventsReachTheirHandlers) {
     SendMessageW(routes, CB_SETCURSEL, 2, 0);
     SendMessageW(GetParent(routes), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(routes), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(routes));
-    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
-        DispatchMessageW(&message);
-    }
+    dispatchQueuedMessages();
     SendMessageW(control("按钮1"), BM_CLICK, 0, 0);
     HWND list = control("超级列表框1");
     SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(50, 50));

@@ -1,12 +1,6 @@
 #include "program_path.h"
 
-std::wstring buildFilePath(const std::string& path) {
-    std::wstring windows = L"Z:";
-    for (char c : path) {
-        windows += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-    }
-    return windows;
-}
+#include "build_path.h"
 
 std::wstring programPath() {
     return buildFilePath(NUVRI_PROGRAM);

@@ -4,6 +4,3 @@
 #include <string>
 
 std::wstring programPath();
-
-// A file of the build machine (`path`), as Windows reaches it through Z:.
-std::wstring buildFilePath(const std::string& path);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "build_path.h"
 #include "program_path.h"
 #include "win32/process_setup.h"
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/embedded_skin.h"
+#include "queued_messages.h"
 #include "screenshot.h"
 #include "skin_format.h"
 #include "win32/group_box.h"
@@ -86,13 +87,6 @@ class SkinLibrary {
     HMODULE module_;
 };
 
-void pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
 
 // A plain top-level window in the system's button face colour.
 HWND createFrame(int left, int top, int width, int height) {
@@ -113,7 +107,7 @@ HWND createFrame(int left, int top, int width, int height) {
 void paintNow(HWND window) {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-    pump();
+    dispatchQueuedMessages();
 }
 
 // The pixel at client point (x, y) of `window` as the screen shows it.
