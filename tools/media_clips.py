@@ -18,7 +18,7 @@ from pathlib import Path
 
 import list_answers
 
-FONT = "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc"
+FONT = "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"
 SECONDS = 3
 CATEGORY_NAMES = {category: name for category, name in list_answers.LIST_PATHS.values()}
 CATEGORY_NAMES["gen"] = "生成列表"

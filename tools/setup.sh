@@ -10,7 +10,7 @@ packages=(
     wine wine32:i386 wine64 fonts-wine
     xvfb xauth x11-utils imagemagick xdotool curl ffmpeg chromium
     nsis
-    fonts-wqy-zenhei
+    fonts-wqy-microhei
 )
 
 sudo=""
