@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ python3
+    cmake ninja-build g++ python3 clang-format
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 libz-mingw-w64
     wine wine32:i386 wine64 fonts-wine

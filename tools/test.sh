@@ -1,6 +1,7 @@
 #!/bin/bash
-# Runs every test: the native tree under the sanitizers, then the Windows
-# tree under Wine on a virtual display. Installs what is missing first.
+# Runs every test: the layout check, the native tree under the sanitizers,
+# then the Windows tree under Wine on a virtual display. Installs what is
+# missing first.
 # The Windows tests run on the 32-bit build where this machine runs 32-bit
 # programs, and then on the 64-bit build too; where it cannot, on the 64-bit
 # build alone. NUVRI_WINDOWS_BITS=64 (or 32) tests that one build alone.
@@ -37,6 +38,9 @@ count() {
 
 log="$root/build/test-logs"
 mkdir -p "$log"
+
+echo "== layout of the C and C++ files"
+"$root/tools/check-format.sh" || failed=$((failed + 1))
 
 echo "== native tree (AddressSanitizer, UBSan)"
 if "$root/tools/build.sh" native; then
