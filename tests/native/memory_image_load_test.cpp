@@ -398,6 +398,18 @@ TEST_F(MemoryImage64LoadTest, TheExceptionTableIsRegisteredAroundTheEntryRoutine
 }
 
 TEST_F(MemoryImage64LoadTest, ABadOrRefusedExceptionTableFailsTheLoadAndReleasesAll) {
+    // Sets and clears bits of the characteristics of the table's section.
+    const auto markTableSection = [&](std::uint32_t set, std::uint32_t clear) {
+        for (std::size_t index = 0; index < image.sections.size(); ++index) {
+            const PeImage::Placed& section = image.sections[index];
+            if (image.exceptionTable - section.rva < section.rawSize) {
+                const auto field = static_cast<std::uint32_t>(
+                    image.sectionTableOffset + index * sizeof(pe::SectionHeader) +
+                    offsetof(pe::SectionHeader, Characteristics));
+                image.put32(field, (image.get32(field) | set) & ~clear);
+            }
+        }
+    };
     const std::vector<std::pair<std::string, std::function<void()>>> failures = {
         {"refused", [&] { services.failing.insert("RtlAddFunctionTable"); }},
         {"function past the image",
@@ -406,6 +418,8 @@ TEST_F(MemoryImage64LoadTest, ABadOrRefusedExceptionTableFailsTheLoadAndReleases
          [&] { image.put32(image.fileOffset(image.exceptionTable) + 8, image.sizeOfImage - 2); }},
         {"table past the image",
          [&] { image.put32(image.directoryField(pe::kExceptionDirectory), image.sizeOfImage - 4); }},
+        {"table in an unreadable section", [&] { markTableSection(0, pe::kScnRead); }},
+        {"table in a discardable section", [&] { markTableSection(pe::kScnDiscardable, 0); }},
     };
     for (const auto& [name, fail] : failures) {
         SCOPED_TRACE(name);

@@ -13,7 +13,10 @@ bool registerExceptionTable(MemoryImage& image, const ImageLayout& layout,
     if (!layout.wide || count == 0) {
         return true;
     }
-    if (!fitsInside(directory.VirtualAddress, directory.Size, layout.sizeOfImage)) {
+    // The system reads the table whenever an exception passes; a table in a
+    // section that is unreadable or given back after loading would fault there.
+    if (!fitsInside(directory.VirtualAddress, directory.Size, layout.sizeOfImage) ||
+        !staysReadable(image, layout, directory.VirtualAddress, directory.Size)) {
         return false;
     }
     // The system follows each entry into the image; none may lead outside it.

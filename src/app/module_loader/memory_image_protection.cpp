@@ -28,6 +28,29 @@ std::uint32_t protectionFor(std::uint32_t characteristics) {
     return protection;
 }
 
+// How much of a kept section finaliseSections protects: its raw data, or for a
+// section without any, the image-wide size of its kind of data.
+std::uint32_t protectedSize(const pe::SectionHeader& section, const ImageHeaders& headers) {
+    if (section.SizeOfRawData > 0) {
+        return section.SizeOfRawData;
+    }
+    if (section.Characteristics & pe::kScnInitializedData) {
+        return headers.sizeOfInitializedData;
+    }
+    if (section.Characteristics & pe::kScnUninitializedData) {
+        return headers.sizeOfUninitializedData;
+    }
+    return 0;
+}
+
+pe::SectionHeader sectionAt(const std::uint8_t* base, const ImageLayout& layout,
+                            std::uint32_t index) {
+    pe::SectionHeader section;
+    std::memcpy(&section, base + layout.sectionTableOffset + index * sizeof section,
+                sizeof section);
+    return section;
+}
+
 }  // namespace
 
 void finaliseSections(const MemoryImage& image, const ImageLayout& layout,
@@ -39,9 +62,7 @@ void finaliseSections(const MemoryImage& image, const ImageLayout& layout,
         return;
     }
     for (std::uint32_t index = 0; index < layout.sectionCount; ++index) {
-        pe::SectionHeader section;
-        std::memcpy(&section, base + layout.sectionTableOffset + index * sizeof section,
-                    sizeof section);
+        const pe::SectionHeader section = sectionAt(base, layout, index);
         const std::uint32_t offset = section.Misc - imageAddress32(base);
         void* address = base + offset;
         if (section.Characteristics & pe::kScnDiscardable) {
@@ -51,18 +72,31 @@ void finaliseSections(const MemoryImage& image, const ImageLayout& layout,
             }
             continue;
         }
-        std::uint32_t size = section.SizeOfRawData;
-        if (size == 0) {
-            if (section.Characteristics & pe::kScnInitializedData) {
-                size = headers.sizeOfInitializedData;
-            } else if (section.Characteristics & pe::kScnUninitializedData) {
-                size = headers.sizeOfUninitializedData;
-            }
-        }
+        const std::uint32_t size = protectedSize(section, headers);
         // The image-wide sizes can reach past the image; protections are only
         // changed inside it.
         if (size > 0 && fitsInside(offset, size, layout.sizeOfImage)) {
             services.protect(address, size, protectionFor(section.Characteristics));
         }
     }
+}
+
+bool staysReadable(const MemoryImage& image, const ImageLayout& layout, std::uint32_t offset,
+                   std::uint32_t size) {
+    const ImageHeaders headers = loadedHeaders(image);
+    if (sharesPages(headers)) {
+        return true;
+    }
+    const std::uint8_t* base = imageBytes(image);
+    for (std::uint32_t index = 0; index < layout.sectionCount; ++index) {
+        const pe::SectionHeader section = sectionAt(base, layout, index);
+        const std::uint32_t start = section.Misc - imageAddress32(base);
+        const std::uint32_t extent = protectedSize(section, headers);
+        if ((section.Characteristics & pe::kScnRead) &&
+            !(section.Characteristics & pe::kScnDiscardable) && offset >= start &&
+            size <= extent && offset - start <= extent - size) {
+            return true;
+        }
+    }
+    return false;
 }

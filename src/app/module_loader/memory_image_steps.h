@@ -45,7 +45,13 @@ bool resolveImports(MemoryImage& image, const ImageLayout& layout, ImageServices
 // Sets each section's protection or decommits it when discardable.
 void finaliseSections(const MemoryImage& image, const ImageLayout& layout, ImageServices& services);
 
+// Whether `size` bytes at `offset` lie inside one section that finaliseSections
+// leaves readable (every byte is, when the sections share pages).
+bool staysReadable(const MemoryImage& image, const ImageLayout& layout, std::uint32_t offset,
+                   std::uint32_t size);
+
 // Registers a PE32+ image's exception table with the system; false when the
-// table lies outside the image or the system refuses it.
+// table lies outside the image or outside readable memory, or the system
+// refuses it.
 bool registerExceptionTable(MemoryImage& image, const ImageLayout& layout,
                             ImageServices& services);
