@@ -27,22 +27,16 @@ if ! clang++ -fsanitize=fuzzer "$out/probe.cpp" -o "$out/probe" 2>/dev/null; the
     install "libclang-rt-$(clang++ -dumpversion | cut -d. -f1)-dev"
 fi
 
-flags=(-std=c++20 -g -O1 -Wall -Wextra -Werror -I"$root/src" -I"$root/tests")
-loader=("$root"/src/app/module_loader/memory_image_*.cpp)
-support=("$root/tests/support/mapped_image_services.cpp" "$root/tests/support/pe_builder.cpp"
-         "$root/tests/support/sample_images.cpp")
-clang++ "${flags[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-    "$root/tests/fuzz/memory_image_fuzz.cpp" "${loader[@]}" "${support[@]}" \
-    -o "$out/memory_image_fuzz"
-clang++ "${flags[@]}" "$root/tests/fuzz/memory_image_first_inputs.cpp" "${support[@]}" \
-    -o "$out/memory_image_first_inputs"
+cmake -S "$root" -B "$out" -G Ninja -DNUVRI_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-g -O1" >/dev/null
+cmake --build "$out" --target memory_image_fuzz memory_image_first_inputs >/dev/null
 
 mkdir -p "$out/corpus" "$out/first-inputs"
-"$out/memory_image_first_inputs" "$out/first-inputs"
+"$out/tests/fuzz/memory_image_first_inputs" "$out/first-inputs"
 cd "$out"
 # libFuzzer prints a status line on each new coverage and every doubling of
 # the runs, then the final statistics; only those lines are shown.
-./memory_image_fuzz -max_total_time="$seconds" -print_final_stats=1 -max_len=16384 \
+tests/fuzz/memory_image_fuzz -max_total_time="$seconds" -print_final_stats=1 -max_len=16384 \
     corpus first-inputs 2>&1 | tee fuzz.log | grep -E '^#[0-9]+.*(INITED|DONE|pulse)|^stat::|ERROR|SUMMARY' || true
 crashes=$(find . -maxdepth 1 \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' \) | wc -l)
 echo "crashes: $crashes"
