@@ -4,7 +4,7 @@
 
 #include "common/codepage.h"
 #include "common/text.h"
-#include "textmatch/builtin_regexp.h"
+#include "textmatch/regexp_object/builtin_regexp.h"
 
 namespace {
 
