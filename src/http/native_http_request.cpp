@@ -6,6 +6,7 @@
 #include "common/address_encoding.h"
 #include "common/automation.h"
 #include "common/bytes.h"
+#include "common/com_apartment.h"
 #include "common/pending_events.h"
 #include "common/text.h"
 #include "cookie_text.h"
@@ -128,7 +129,7 @@ std::optional<Text> rawResponseHeaders(WinHttpApi& api, HttpHandle request) {
 // meta tag in its first 1,024 bytes declares.
 Text decodedBodyText(const Bytes& body, RegexMatcher& matcher) {
     Text text = readText(body);
-    enterComApartment();
+    const ComApartment apartment;
     if (matcher.create(kCharsetPattern, gbk::left(text, 1024))) {
         const Text charset = matcher.subMatchText(1, 1);
         if (!charset.empty() && charset != "gbk" && charset != "gb2312") {
@@ -138,7 +139,6 @@ Text decodedBodyText(const Bytes& body, RegexMatcher& matcher) {
         }
         processPendingEvents();
     }
-    leaveComApartment();
     return text;
 }
 

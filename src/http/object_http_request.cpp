@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "common/address_encoding.h"
+#include "common/com_apartment.h"
 #include "common/text.h"
 #include "cookie_text.h"
 #include "header_line.h"
@@ -89,11 +90,11 @@ Bytes objectHttpRequest(std::string_view url, std::int32_t method, std::string_v
                         std::string_view proxyUser, std::string_view proxyPassword,
                         std::optional<std::int32_t> proxyCredentialFlag,
                         const ObjectRef& requestObject) {
-    enterComApartment();
+    // Declared first, so the request object goes before the apartment.
+    const ComApartment apartment;
     const char* verb = methodText(method);
     ObjectRef request = requestObject ? requestObject : createObject(kProgId);
     if (!request) {
-        leaveComApartment();
         return {};
     }
 
@@ -148,8 +149,5 @@ Bytes objectHttpRequest(std::string_view url, std::int32_t method, std::string_v
     if (returnedCookies) {
         *returnedCookies = setCookies;
     }
-
-    request.reset();
-    leaveComApartment();
     return body;
 }
