@@ -1,8 +1,8 @@
 #include "remote_fill.h"
 
 #include "catalogue/list_actions.h"
-#include "catalogue/utf8_to_gbk.h"
 #include "common/bytes.h"
+#include "common/utf8_to_gbk.h"
 #include "http/object_http_request.h"
 #include "win32/list_view.h"
 #include "win32/named_controls.h"

@@ -11,10 +11,10 @@
 
 #include "catalogue/catalogue_entries.h"
 #include "catalogue/embedded_playlists.h"
-#include "catalogue/utf8_to_gbk.h"
 #include "common/hosts.h"
 #include "common/program_state.h"
 #include "common/text.h"
+#include "common/utf8_to_gbk.h"
 #include "dialog_watcher.h"
 #include "program_window.h"
 #include "queued_messages.h"
