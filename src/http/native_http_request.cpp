@@ -246,7 +246,7 @@ Text nativeHttpRequest(std::string_view url, std::int32_t method, std::string_vi
         if (statusText) {
             *statusText = lineEnd > 0 ? gbk::middle(*raw, 10, lineEnd - 10) : Text();
         }
-        const Text headerBlock = gbk::replace(*raw, "Set-Cookie", "Set-Cookie", false);
+        const Text headerBlock = withSetCookieSpelled(*raw);
         Text setCookies;
         for (const Text& line : gbk::split(headerBlock, "\r\n")) {
             if (const auto piece = responseCookiePiece(line)) {

@@ -135,8 +135,8 @@ Bytes objectHttpRequest(std::string_view url, std::int32_t method, std::string_v
     }
     Bytes body = asBytes(automation::get(request, "ResponseBody"));
 
-    const Text allHeaders = gbk::replace(asText(automation::call(request, "GetallResponseHeaders")),
-                                         "Set-Cookie", "Set-Cookie", false);
+    const Text allHeaders =
+        withSetCookieSpelled(asText(automation::call(request, "GetallResponseHeaders")));
     const std::int32_t code = roundedInteger(automation::get(request, "Status"));
     Text setCookies = extractResponseCookies(allHeaders);
     mergeCookies(cookieText, setCookies);
