@@ -1,6 +1,7 @@
 #include "download_menu.h"
 
 #include "catalogue/web_address.h"
+#include "common/program_controls.h"
 #include "win32/clipboard.h"
 #include "win32/list_view.h"
 #include "win32/named_controls.h"
@@ -13,13 +14,13 @@ namespace {
 constexpr const char* kJoin = "-Nuvri福利下载-";
 
 HWND downloadList() {
-    return namedControl("超级列表框2");
+    return namedControl(kDownloadList);
 }
 
 }  // namespace
 
 void onDownloadListRightClicked() {
-    showPopupMenuAtCursor(namedMenu("菜单"), namedControl("主窗口"));
+    showPopupMenuAtCursor(namedMenu(kDownloadMenu), namedControl(kMainWindow));
 }
 
 void openDownloadAddress() {
@@ -32,7 +33,7 @@ void openDownloadAddress() {
 
 void copyAddressAndName() {
     HWND downloads = downloadList();
-    HWND catalogue = namedControl("超级列表框1");
+    HWND catalogue = namedControl(kCatalogueList);
     const std::int32_t download = selectedRow(downloads);
     const std::int32_t item = selectedRow(catalogue);
     const Text address = cellText(downloads, download, 2);

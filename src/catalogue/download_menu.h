@@ -1,8 +1,8 @@
 #pragma once
-// The download list's context menu: a right click on "超级列表框2" shows the
-// popup menu "菜单", whose entries open, copy or clear the list's addresses.
+// The download list's context menu: a right click on kDownloadList shows the
+// popup menu kDownloadMenu, whose entries open, copy or clear the list's addresses.
 
-// Shows "菜单" at the mouse cursor; the chosen entry runs its handler.
+// Shows kDownloadMenu at the mouse cursor; the chosen entry runs its handler.
 void onDownloadListRightClicked();
 
 // Opens the selected download row's address (column 2) in the default web

@@ -2,6 +2,7 @@
 
 #include "common/convert.h"
 #include "common/hosts.h"
+#include "common/program_controls.h"
 #include "common/program_state.h"
 #include "common/text.h"
 #include "http/native_http_request.h"
@@ -26,7 +27,7 @@ constexpr char kTitleSuffix[] = "-Nuvri福利下载-";
 }  // namespace
 
 void onDownloadSourceSelected() {
-    const std::int32_t choice = selectedItem(namedControl("组合框3"));
+    const std::int32_t choice = selectedItem(namedControl(kDownloadSource));
     if (choice < 0 || choice >= static_cast<std::int32_t>(std::size(kSources))) {
         return;
     }
@@ -38,7 +39,7 @@ void onDownloadSourceSelected() {
         state->downloadListText = text;
     }
 
-    HWND list = namedControl("超级列表框2");
+    HWND list = namedControl(kDownloadList);
     RowBatch batch(list);
     deleteAllRows(list);
     const Table<Text> lines = gbk::split(text, "\r\n");

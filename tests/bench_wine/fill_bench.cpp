@@ -15,6 +15,7 @@
 #include "app/program_events.h"
 #include "catalogue/embedded_playlists.h"
 #include "catalogue/extract_between_markers.h"
+#include "common/program_controls.h"
 #include "common/program_state.h"
 #include "win32/list_view.h"
 #include "win32/process_setup.h"
@@ -76,8 +77,8 @@ int main() {
     if (!window.create()) {
         return 1;
     }
-    HWND list = window.control("超级列表框1");
-    HWND routes = window.control("组合框2");
+    HWND list = window.control(kCatalogueList);
+    HWND routes = window.control(kRouteSelector);
     HWND ticker = tickWindow();
     const int rounds = 5;
 
