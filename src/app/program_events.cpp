@@ -25,14 +25,6 @@ EventTable programEventTable() {
         {kDownloadList, ControlEvent::RightClick,
          [](std::int32_t, std::int32_t) { onDownloadListRightClicked(); }},
         {kDownloadMenu, ControlEvent::MenuEntryChosen,
-         [](std::int32_t entry, std::int32_t) {
-             if (entry == 1) {
-                 openDownloadAddress();
-             } else if (entry == 2) {
-                 copyAddressAndName();
-             } else if (entry == 3) {
-                 clearDownloadList();
-             }
-         }},
+         [](std::int32_t entry, std::int32_t) { onDownloadMenuEntryChosen(entry); }},
     };
 }

@@ -17,12 +17,9 @@ HWND downloadList() {
     return namedControl(kDownloadList);
 }
 
-}  // namespace
-
-void onDownloadListRightClicked() {
-    showPopupMenuAtCursor(namedMenu(kDownloadMenu), namedControl(kMainWindow));
-}
-
+// Opens the selected download row's address (column 2) in the default web
+// browser. Nothing happens without a selected row or for an address that is
+// not an http or https one.
 void openDownloadAddress() {
     HWND list = downloadList();
     const Text address = cellText(list, selectedRow(list), 2);
@@ -31,6 +28,10 @@ void openDownloadAddress() {
     }
 }
 
+// Copies "title-Nuvri福利下载-address" for the selected download row. With a
+// row of the main list selected, column 1 of that row takes the title's
+// place, and the address is empty when no download row is selected. With
+// neither list selected the clipboard stays as it was.
 void copyAddressAndName() {
     HWND downloads = downloadList();
     HWND catalogue = namedControl(kCatalogueList);
@@ -44,6 +45,18 @@ void copyAddressAndName() {
     }
 }
 
-void clearDownloadList() {
-    deleteAllRows(downloadList());
+}  // namespace
+
+void onDownloadListRightClicked() {
+    showPopupMenuAtCursor(namedMenu(kDownloadMenu), namedControl(kMainWindow));
+}
+
+void onDownloadMenuEntryChosen(std::int32_t entry) {
+    if (entry == 1) {
+        openDownloadAddress();
+    } else if (entry == 2) {
+        copyAddressAndName();
+    } else if (entry == 3) {
+        deleteAllRows(downloadList());
+    }
 }
