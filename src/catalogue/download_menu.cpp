@@ -1,5 +1,6 @@
 #include "download_menu.h"
 
+#include "catalogue/download_separator.h"
 #include "catalogue/web_address.h"
 #include "common/program_controls.h"
 #include "win32/clipboard.h"
@@ -10,8 +11,6 @@
 #include "win32/shell_open.h"
 
 namespace {
-
-constexpr const char* kJoin = "-Nuvri福利下载-";
 
 HWND downloadList() {
     return namedControl(kDownloadList);
@@ -39,9 +38,9 @@ void copyAddressAndName() {
     const std::int32_t item = selectedRow(catalogue);
     const Text address = cellText(downloads, download, 2);
     if (item != -1) {
-        toClipboard(cellText(catalogue, item, 1) + kJoin + address);
+        toClipboard(cellText(catalogue, item, 1) + kDownloadSeparator + address);
     } else if (download != -1) {
-        toClipboard(cellText(downloads, download, 1) + kJoin + address);
+        toClipboard(cellText(downloads, download, 1) + kDownloadSeparator + address);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "download_source.h"
 
+#include "catalogue/download_separator.h"
 #include "common/convert.h"
 #include "common/hosts.h"
 #include "common/program_controls.h"
@@ -14,15 +15,13 @@ namespace {
 
 struct DownloadSource {
     const char* path;
-    const char* separator;
+    std::string_view separator;
 };
 
 constexpr DownloadSource kSources[] = {
-    {"/33.txt", "Nuvri福利下载"},
-    {"/2.txt", "-Nuvri福利下载-"},
+    {"/33.txt", kDownloadMark},
+    {"/2.txt", kDownloadSeparator},
 };
-
-constexpr char kTitleSuffix[] = "-Nuvri福利下载-";
 
 }  // namespace
 
@@ -49,7 +48,7 @@ void onDownloadSourceSelected() {
         setCellText(list, row, 0, toText(i));
         const Table<Text> pieces = gbk::split(lines[i], source.separator);
         if (count(pieces) >= 2) {
-            setCellText(list, row, 1, pieces[1] + kTitleSuffix);
+            setCellText(list, row, 1, pieces[1] + kDownloadSeparator);
             setCellText(list, row, 2, pieces[2]);
         }
     }

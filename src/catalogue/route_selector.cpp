@@ -26,9 +26,6 @@ void onRouteSelected() {
     }
     beginListAction();
     const EmbeddedPlaylist route = kRoutes[item];
-    if (route == EmbeddedPlaylist::Collection) {
-        fillFromEmbeddedPlaylist(embeddedPlaylist(route), "<Nuvri老司机>", "<车牌号>");
-    } else {
-        fillFromEmbeddedPlaylist(embeddedPlaylist(route), "<视频>", "<地址>");
-    }
+    const PlaylistTags tags = route == EmbeddedPlaylist::Collection ? kCollectionTags : kRouteTags;
+    fillFromEmbeddedPlaylist(embeddedPlaylist(route), tags.title, tags.address);
 }

@@ -119,8 +119,8 @@ int main() {
     const std::string_view playlist = embeddedPlaylist(EmbeddedPlaylist::Collection);
     settle();
     auto start = Clock::now();
-    extractBetweenMarkers(playlist, "<Nuvri老司机>", "|", titles);
-    extractBetweenMarkers(playlist, "<车牌号>", "|", addresses);
+    extractBetweenMarkers(playlist, kCollectionTags.title, "|", titles);
+    extractBetweenMarkers(playlist, kCollectionTags.address, "|", addresses);
     const double extraction = millisecondsSince(start);
 
     double insertion = 1e300;
