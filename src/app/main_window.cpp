@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/hosts.h"
+#include "control_ids.h"
 #include "win32/browser_view.h"
 #include "win32/dpi_scale.h"
 #include "win32/group_box.h"
@@ -17,12 +18,8 @@
 
 namespace {
 
-// Controls are numbered from here in template order; the items of popup
-// menu m from kFirstMenuItemId + 100 * m. The template's lengths are pixels at
-// 96 DPI; the window is built with them scaled to the system DPI.
-constexpr int kFirstControlId = 1000;
-constexpr int kFirstMenuItemId = 3000;
-
+// The template's lengths are pixels at 96 DPI; the window is built with them
+// scaled to the system DPI.
 std::vector<ListColumn> listColumns(const ControlTemplate& control) {
     std::vector<ListColumn> columns;
     for (const ColumnTemplate& column : control.columns) {

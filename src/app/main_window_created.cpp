@@ -7,6 +7,7 @@
 #include "common/program_state.h"
 #include "embedded_skin.h"
 #include "main_window_template.h"
+#include "named_controls_check.h"
 #include "proportional_layout.h"
 #include "skin_binding.h"
 #include "win32/named_controls.h"
@@ -31,6 +32,7 @@ std::vector<std::intptr_t> comboBoxes(const WindowTemplate& layout) {
 }  // namespace
 
 void onMainWindowCreated() {
+    requireNamedControls();
     ProgramState* state = programState();
     if (state->skin) {
         state->skin->attachRes(skinData(), std::nullopt);

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <map>
 
-#include "common/codepage.h"
+#include "common/utf8_to_gbk.h"
 #include "window_template.h"
 
 namespace {
@@ -110,10 +110,6 @@ std::optional<Tokens> tokenize(std::string_view line) {
     }
 }
 
-Text gbkText(std::string_view utf8) {
-    return codepage::fromUtf16(codepage::toUtf16(utf8, codepage::kUtf8), codepage::kGbk);
-}
-
 // Comma-separated non-negative integers, exactly `count` of them.
 std::optional<std::vector<int>> numbers(std::string_view text, std::size_t count) {
     std::vector<int> values;
@@ -197,7 +193,7 @@ class TemplateReader {
     bool isNameToken(const Token& token) const { return !token.pair && !token.quoted; }
 
     bool nameIsFree(const std::string& utf8Name) {
-        const Text name = gbkText(utf8Name);
+        const Text name = utf8ToGbk(utf8Name);
         return name != window_.name && !window_.control(name) && !menu(name);
     }
 
@@ -210,7 +206,7 @@ class TemplateReader {
     ControlTemplate* control(const Token& token) {
         auto found =
             std::find_if(window_.controls.begin(), window_.controls.end(),
-                         [&](const ControlTemplate& c) { return c.name == gbkText(token.key); });
+                         [&](const ControlTemplate& c) { return c.name == utf8ToGbk(token.key); });
         return found == window_.controls.end() ? nullptr : &*found;
     }
 
@@ -218,13 +214,13 @@ class TemplateReader {
         if (haveWindow_ || tokens.size() != 4 || !isNameToken(tokens[1])) {
             return false;
         }
-        window_.name = gbkText(tokens[1].key);
+        window_.name = utf8ToGbk(tokens[1].key);
         bool haveTitle = false;
         bool haveSize = false;
         for (std::size_t i = 2; i < tokens.size(); ++i) {
             const Token& token = tokens[i];
             if (token.pair && token.quoted && token.key == "title") {
-                window_.title = gbkText(token.value);
+                window_.title = utf8ToGbk(token.value);
                 haveTitle = true;
             } else if (token.pair && token.key == "size") {
                 auto size = numbers(token.value, 2);
@@ -252,7 +248,7 @@ class TemplateReader {
             return false;
         }
         ControlTemplate made;
-        made.name = gbkText(tokens[1].key);
+        made.name = utf8ToGbk(tokens[1].key);
         made.kind = kind->second;
         bool haveParent = false;
         bool haveRect = false;
@@ -284,7 +280,7 @@ class TemplateReader {
             return true;
         }
         if (token.key == "parent" && !token.quoted) {
-            const Text parent = gbkText(token.value);
+            const Text parent = utf8ToGbk(token.value);
             const ControlTemplate* box = window_.control(parent);
             haveParent = parent == window_.name || (box && box->kind == ControlKind::GroupBox);
             made.parent = parent;
@@ -311,11 +307,11 @@ class TemplateReader {
             return true;
         }
         if (token.key == "text" && token.quoted) {
-            made.text = gbkText(token.value);
+            made.text = utf8ToGbk(token.value);
             return true;
         }
         if (token.key == "address" && token.quoted && made.kind == ControlKind::Browser) {
-            made.address = gbkText(token.value);
+            made.address = utf8ToGbk(token.value);
             return true;
         }
         return false;
@@ -326,7 +322,7 @@ class TemplateReader {
             !nameIsFree(tokens[1].key)) {
             return false;
         }
-        window_.menus.push_back({gbkText(tokens[1].key), gbkText(tokens[2].value), {}});
+        window_.menus.push_back({utf8ToGbk(tokens[1].key), utf8ToGbk(tokens[2].value), {}});
         return true;
     }
 
@@ -338,9 +334,9 @@ class TemplateReader {
             tokens[2].pair) {
             return false;
         }
-        const Text caption = gbkText(tokens[2].value);
+        const Text caption = utf8ToGbk(tokens[2].value);
         if (keyword == "menuitem") {
-            MenuTemplate* target = menu(gbkText(tokens[1].key));
+            MenuTemplate* target = menu(utf8ToGbk(tokens[1].key));
             if (target) {
                 target->items.push_back(caption);
             }

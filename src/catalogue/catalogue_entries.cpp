@@ -23,9 +23,9 @@ CatalogueEntry remoteList(std::int32_t group, std::int32_t entry, const char* ca
 }
 
 CatalogueEntry embeddedList(std::int32_t group, std::int32_t entry, const char* caption,
-                            EmbeddedPlaylist playlist, const char* titleTag,
-                            const char* addressTag) {
-    return {group, entry, caption, EntryAction::EmbeddedList, {}, playlist, titleTag, addressTag};
+                            EmbeddedPlaylist playlist, PlaylistTags tags) {
+    return {group, entry,    caption,    EntryAction::EmbeddedList,
+            {},    playlist, tags.title, tags.address};
 }
 
 std::vector<CatalogueEntry> makeEntries() {
@@ -51,7 +51,7 @@ std::vector<CatalogueEntry> makeEntries() {
         television(16, "CCTV-10 科教", "cctv10"),
         television(17, "CCTV-11 戏曲", "cctv11"),
         television(18, "CCTV-12 社会与法", "cctv12"),
-        embeddedList(0, 19, "", EmbeddedPlaylist::Route12, "<视频>", "<地址>"),
+        embeddedList(0, 19, "", EmbeddedPlaylist::Route12, kRouteTags),
         remoteList(1, 0, "英雄联盟", "/zb/douyu.php?p=4", kPatternA),
         remoteList(1, 1, "穿越火线", "/zb/douyu.php?p=7", kPatternA),
         remoteList(1, 2, "QQ飞车", "/zb/douyu.php?p=9", kPatternA),
@@ -69,9 +69,8 @@ std::vector<CatalogueEntry> makeEntries() {
         remoteList(2, 0, "热门美女", "/xiu/163.php", kPatternB),
         remoteList(2, 1, "美女直播", "/xiu/kk.php", kPatternB),
         remoteList(3, 0, "今日热播", "/dy/mg.php?p=1", kPatternA),
-        embeddedList(3, 1, "线路2超多影片", EmbeddedPlaylist::Film, "<视频>", "<地址>"),
-        embeddedList(4, 0, "街拍自拍短视频", EmbeddedPlaylist::Collection, "<Nuvri老司机>",
-                     "<车牌号>"),
+        embeddedList(3, 1, "线路2超多影片", EmbeddedPlaylist::Film, kRouteTags),
+        embeddedList(4, 0, "街拍自拍短视频", EmbeddedPlaylist::Collection, kCollectionTags),
         {5, 0, "无水印套图下载", EntryAction::Notice, "下个版本开发"},
         {5, 1, "获取视频下载地址", EntryAction::Notice, "下个版本开发"},
         {6, 0, "Nuvri音乐盒子", EntryAction::FixedPage,

@@ -5,6 +5,7 @@
 #include "catalogue/list_actions.h"
 #include "catalogue/remote_fill.h"
 #include "common/hosts.h"
+#include "common/program_controls.h"
 #include "textmatch/regex_matcher.h"
 #include "win32/browser_view.h"
 #include "win32/list_view.h"
@@ -18,7 +19,7 @@ namespace {
 const Text kInformationPage = Text(kNoticeHost) + "/vovu.php.html";
 
 void showInformationPage() {
-    setBrowserAddress(namedControl("超文本浏览框1"), kInformationPage);
+    setBrowserAddress(namedControl(kPlayerView), kInformationPage);
 }
 
 }  // namespace
@@ -26,7 +27,7 @@ void showInformationPage() {
 void onCategoryEntryClicked(std::int32_t group, std::int32_t entry) {
     // One matcher per click, for the remote fill of this click alone.
     RegexMatcher matcher;
-    const Text caption = rollupMenuCaption(namedControl("卷帘式菜单1"), entry, group);
+    const Text caption = rollupMenuCaption(namedControl(kCategoryMenu), entry, group);
     const CatalogueEntry* found = findCatalogueEntry(caption);
     if (!found) {
         return;
@@ -40,7 +41,7 @@ void onCategoryEntryClicked(std::int32_t group, std::int32_t entry) {
             return;
         case EntryAction::FixedPage:
             beginListAction();
-            setBrowserAddress(namedControl("超文本浏览框1"), found->text);
+            setBrowserAddress(namedControl(kPlayerView), found->text);
             return;
         case EntryAction::EmbeddedList:
         case EntryAction::RemoteList:
@@ -51,7 +52,7 @@ void onCategoryEntryClicked(std::int32_t group, std::int32_t entry) {
         fillFromEmbeddedPlaylist(embeddedPlaylist(found->playlist), found->titleTag,
                                  found->addressTag);
     } else {
-        deleteAllRows(namedControl("超级列表框1"));
+        deleteAllRows(namedControl(kCatalogueList));
         fillFromRemoteList(Text("http://") + kListServiceHost + found->text, found->pattern,
                            matcher);
     }

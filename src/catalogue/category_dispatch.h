@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-// Looks up the caption of entry `entry` of group `group` of "卷帘式菜单1" in
+// Looks up the caption of entry `entry` of group `group` of kCategoryMenu in
 // the catalogue table and runs that entry's action: a notice box, a fill of
 // the main list from a compiled-in playlist or from the list service (each
 // followed by the information page in browser view 1), or a fixed page in

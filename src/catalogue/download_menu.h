@@ -1,20 +1,14 @@
 #pragma once
-// The download list's context menu: a right click on "超级列表框2" shows the
-// popup menu "菜单", whose entries open, copy or clear the list's addresses.
+// The download list's context menu: a right click on kDownloadList shows the
+// popup menu kDownloadMenu, whose entries open, copy or clear the list's
+// addresses.
 
-// Shows "菜单" at the mouse cursor; the chosen entry runs its handler.
+#include <cstdint>
+
+// Shows kDownloadMenu at the mouse cursor; the chosen entry runs its handler.
 void onDownloadListRightClicked();
 
-// Opens the selected download row's address (column 2) in the default web
-// browser. Nothing happens without a selected row or for an address that is
-// not an http or https one.
-void openDownloadAddress();
-
-// Copies "title-Nuvri福利下载-address" for the selected download row. With a
-// row of the main list selected, column 1 of that row takes the title's
-// place, and the address is empty when no download row is selected. With
-// neither list selected the clipboard stays as it was.
-void copyAddressAndName();
-
-// Removes every row of the download list.
-void clearDownloadList();
+// Runs the menu's entry `entry` (1-based): 1 opens the selected download
+// row's address, 2 copies an address and its name, 3 clears the download
+// list. Other entries do nothing.
+void onDownloadMenuEntryChosen(std::int32_t entry);

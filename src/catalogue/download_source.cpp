@@ -1,7 +1,9 @@
 #include "download_source.h"
 
+#include "catalogue/download_separator.h"
 #include "common/convert.h"
 #include "common/hosts.h"
+#include "common/program_controls.h"
 #include "common/program_state.h"
 #include "common/text.h"
 #include "http/native_http_request.h"
@@ -13,20 +15,18 @@ namespace {
 
 struct DownloadSource {
     const char* path;
-    const char* separator;
+    std::string_view separator;
 };
 
 constexpr DownloadSource kSources[] = {
-    {"/33.txt", "Nuvri福利下载"},
-    {"/2.txt", "-Nuvri福利下载-"},
+    {"/33.txt", kDownloadMark},
+    {"/2.txt", kDownloadSeparator},
 };
-
-constexpr char kTitleSuffix[] = "-Nuvri福利下载-";
 
 }  // namespace
 
 void onDownloadSourceSelected() {
-    const std::int32_t choice = selectedItem(namedControl("组合框3"));
+    const std::int32_t choice = selectedItem(namedControl(kDownloadSource));
     if (choice < 0 || choice >= static_cast<std::int32_t>(std::size(kSources))) {
         return;
     }
@@ -38,7 +38,7 @@ void onDownloadSourceSelected() {
         state->downloadListText = text;
     }
 
-    HWND list = namedControl("超级列表框2");
+    HWND list = namedControl(kDownloadList);
     RowBatch batch(list);
     deleteAllRows(list);
     const Table<Text> lines = gbk::split(text, "\r\n");
@@ -48,7 +48,7 @@ void onDownloadSourceSelected() {
         setCellText(list, row, 0, toText(i));
         const Table<Text> pieces = gbk::split(lines[i], source.separator);
         if (count(pieces) >= 2) {
-            setCellText(list, row, 1, pieces[1] + kTitleSuffix);
+            setCellText(list, row, 1, pieces[1] + kDownloadSeparator);
             setCellText(list, row, 2, pieces[2]);
         }
     }

@@ -2,10 +2,10 @@
 // The download area's source selector: fills the download list from a list
 // file on the download host.
 
-// Reads the choice of "组合框3": 0 is the video list "/33.txt", whose lines
+// Reads the choice of kDownloadSource: 0 is the video list "/33.txt", whose lines
 // read title + "Nuvri福利下载" + address; 1 the picture-set list "/2.txt",
 // separated by "-Nuvri福利下载-". Fetches the file, keeps its text as the
-// program's download list text, and fills "超级列表框2" with one row per
+// program's download list text, and fills kDownloadList with one row per
 // line: the running number, the title followed by "-Nuvri福利下载-", and the
 // address. A line without the separator keeps only its number; a failed
 // fetch leaves the list empty. No choice does nothing.

@@ -5,13 +5,14 @@
 
 #include "catalogue/extract_between_markers.h"
 #include "catalogue/list_actions.h"
+#include "common/program_controls.h"
 #include "common/program_state.h"
 #include "win32/list_view.h"
 #include "win32/named_controls.h"
 
 void fillFromEmbeddedPlaylist(std::string_view playlist, std::string_view titleTag,
                               std::string_view addressTag) {
-    HWND list = namedControl("超级列表框1");
+    HWND list = namedControl(kCatalogueList);
     ProgramState* state = programState();
     // A later action begun from the message processing of the extraction
     // overtakes this fill.

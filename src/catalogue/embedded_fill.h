@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-// Empties "超级列表框1" and appends one row per item of `playlist`: the text
+// Empties kCatalogueList and appends one row per item of `playlist`: the text
 // after each `titleTag` up to "|" in column 0, the text after each
 // `addressTag` up to "|" in column 1, paired in order of appearance. Rows stop
 // at the shorter of the two lists. While the playlist is cut apart the window

@@ -21,5 +21,14 @@ enum class EmbeddedPlaylist {
     Film
 };
 
+// The tags that open a record's title and address: the collection has its
+// own, the routes and the film list share the other pair.
+struct PlaylistTags {
+    const char* title;
+    const char* address;
+};
+inline constexpr PlaylistTags kCollectionTags = {"<Nuvri老司机>", "<车牌号>"};
+inline constexpr PlaylistTags kRouteTags = {"<视频>", "<地址>"};
+
 // The playlist's bytes; they live for the whole program.
 std::string_view embeddedPlaylist(EmbeddedPlaylist which);

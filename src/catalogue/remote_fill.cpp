@@ -1,8 +1,9 @@
 #include "remote_fill.h"
 
 #include "catalogue/list_actions.h"
-#include "catalogue/utf8_to_gbk.h"
 #include "common/bytes.h"
+#include "common/program_controls.h"
+#include "common/utf8_to_gbk.h"
 #include "http/object_http_request.h"
 #include "win32/list_view.h"
 #include "win32/named_controls.h"
@@ -18,7 +19,7 @@ void fillFromRemoteList(std::string_view address, const Text& pattern, RegexMatc
     const Text answer = utf8ToGbk(readText(body));
 
     matcher.create(pattern, answer);
-    HWND list = namedControl("超级列表框1");
+    HWND list = namedControl(kCatalogueList);
     RowBatch batch(list);
     const std::int32_t items = matcher.matchCount();
     for (std::int32_t i = 1; i <= items; ++i) {

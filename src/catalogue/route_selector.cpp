@@ -3,6 +3,7 @@
 #include "catalogue/embedded_fill.h"
 #include "catalogue/embedded_playlists.h"
 #include "catalogue/list_actions.h"
+#include "common/program_controls.h"
 #include "win32/named_controls.h"
 #include "win32/window_text.h"
 
@@ -19,15 +20,12 @@ constexpr EmbeddedPlaylist kRoutes[] = {
 }  // namespace
 
 void onRouteSelected() {
-    const std::int32_t item = selectedItem(namedControl("组合框2"));
+    const std::int32_t item = selectedItem(namedControl(kRouteSelector));
     if (item < 0 || item >= static_cast<std::int32_t>(std::size(kRoutes))) {
         return;
     }
     beginListAction();
     const EmbeddedPlaylist route = kRoutes[item];
-    if (route == EmbeddedPlaylist::Collection) {
-        fillFromEmbeddedPlaylist(embeddedPlaylist(route), "<Nuvri老司机>", "<车牌号>");
-    } else {
-        fillFromEmbeddedPlaylist(embeddedPlaylist(route), "<视频>", "<地址>");
-    }
+    const PlaylistTags tags = route == EmbeddedPlaylist::Collection ? kCollectionTags : kRouteTags;
+    fillFromEmbeddedPlaylist(embeddedPlaylist(route), tags.title, tags.address);
 }

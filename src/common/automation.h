@@ -41,8 +41,3 @@ Variant call(const ObjectRef& object, std::string_view member,
              std::initializer_list<Variant> args = {});
 
 }  // namespace automation
-
-// Platform edge: enters and leaves a COM apartment on the calling thread
-// (CoInitialize with a null argument, CoUninitialize); calls pair up.
-void enterComApartment();
-void leaveComApartment();

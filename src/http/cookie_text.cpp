@@ -15,6 +15,10 @@ Text dropLast(const Text& text, std::int32_t n) {
 
 }  // namespace
 
+Text withSetCookieSpelled(std::string_view headerText) {
+    return gbk::replace(headerText, kSetCookie, kSetCookie, false);
+}
+
 std::optional<Text> responseCookiePiece(std::string_view line) {
     if (gbk::find(line, kSetCookie) < 0) {
         return std::nullopt;

@@ -10,6 +10,11 @@
 #include "common/table.h"
 #include "common/value_types.h"
 
+// `headerText` with every letter-case spelling of "Set-Cookie" written so, as
+// the cookie readers below expect; what a client hands back as the response
+// headers.
+Text withSetCookieSpelled(std::string_view headerText);
+
 // The name=value piece a header line sets: the text after "Set-Cookie:" up
 // to the first ";", trimmed; empty for a line that holds "Set-Cookie" but
 // not "Set-Cookie:"; nullopt for a line without "Set-Cookie".

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "common/address_encoding.h"
+#include "common/com_apartment.h"
 #include "common/text.h"
 #include "cookie_text.h"
 #include "header_line.h"
@@ -89,11 +90,11 @@ Bytes objectHttpRequest(std::string_view url, std::int32_t method, std::string_v
                         std::string_view proxyUser, std::string_view proxyPassword,
                         std::optional<std::int32_t> proxyCredentialFlag,
                         const ObjectRef& requestObject) {
-    enterComApartment();
+    // Declared first, so the request object goes before the apartment.
+    const ComApartment apartment;
     const char* verb = methodText(method);
     ObjectRef request = requestObject ? requestObject : createObject(kProgId);
     if (!request) {
-        leaveComApartment();
         return {};
     }
 
@@ -134,8 +135,8 @@ Bytes objectHttpRequest(std::string_view url, std::int32_t method, std::string_v
     }
     Bytes body = asBytes(automation::get(request, "ResponseBody"));
 
-    const Text allHeaders = gbk::replace(asText(automation::call(request, "GetallResponseHeaders")),
-                                         "Set-Cookie", "Set-Cookie", false);
+    const Text allHeaders =
+        withSetCookieSpelled(asText(automation::call(request, "GetallResponseHeaders")));
     const std::int32_t code = roundedInteger(automation::get(request, "Status"));
     Text setCookies = extractResponseCookies(allHeaders);
     mergeCookies(cookieText, setCookies);
@@ -148,8 +149,5 @@ Bytes objectHttpRequest(std::string_view url, std::int32_t method, std::string_v
     if (returnedCookies) {
         *returnedCookies = setCookies;
     }
-
-    request.reset();
-    leaveComApartment();
     return body;
 }

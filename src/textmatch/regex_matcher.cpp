@@ -4,7 +4,7 @@
 
 #include "common/codepage.h"
 #include "common/text.h"
-#include "textmatch/builtin_regexp.h"
+#include "textmatch/regexp_object/builtin_regexp.h"
 
 namespace {
 
@@ -28,25 +28,11 @@ std::int32_t offsetOfText(const Text& subject, const Text& found, std::int32_t f
 
 }  // namespace
 
-RegexMatcher::RegexMatcher() {
-    enterComApartment();
-}
-
 RegexMatcher::RegexMatcher(const RegexMatcher& other)
     : regExp_(other.regExp_),
       matches_(other.matches_),
       subject_(other.subject_),
-      subjectText_(other.subjectText_) {
-    enterComApartment();
-}
-
-RegexMatcher::~RegexMatcher() {
-    // The objects go before the apartment they live in.
-    regExp_.reset();
-    matches_.reset();
-    subject_ = Variant();
-    leaveComApartment();
-}
+      subjectText_(other.subjectText_) {}
 
 bool RegexMatcher::create(const Text& pattern, const Text& subject, bool caseSensitive,
                           bool multiline, bool global, bool quoteEscape) {

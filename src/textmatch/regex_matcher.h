@@ -7,13 +7,14 @@
 #include <cstdint>
 
 #include "common/automation.h"
+#include "common/com_apartment.h"
 
 class RegexMatcher {
   public:
-    RegexMatcher();
+    RegexMatcher() = default;
+    // The copy shares the objects and enters the apartment once more.
     RegexMatcher(const RegexMatcher& other);
     RegexMatcher& operator=(const RegexMatcher&) = delete;
-    ~RegexMatcher();
 
     // Runs `pattern` over `subject`; true when a match collection (possibly
     // empty) came back. With quoteEscape every "#引号" in the pattern stands
@@ -39,6 +40,8 @@ class RegexMatcher {
     // Byte offset in the subject of the match's first character, or -1.
     std::int32_t byteOffsetOf(const ObjectRef& match) const;
 
+    // Declared first, so the objects below go before the apartment they live in.
+    ComApartment apartment_;
     ObjectRef regExp_;
     ObjectRef matches_;
     Variant subject_ = Variant(std::int32_t{0});

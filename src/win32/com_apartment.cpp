@@ -1,6 +1,6 @@
 #include <objbase.h>
 
-#include "common/automation.h"
+#include "common/com_apartment.h"
 
 void enterComApartment() {
     CoInitialize(nullptr);

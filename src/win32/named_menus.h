@@ -1,6 +1,6 @@
 #pragma once
 // The program's popup menus by their template names, so that a handler shows
-// "菜单" by the name the window template gives it.
+// kDownloadMenu by the name the window template gives it.
 
 #include <windows.h>
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "textmatch/regex.h"
+#include "textmatch/engine/regex.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include "app/main_window_template.h"
 #include "app/program_events.h"
 #include "common/hosts.h"
+#include "common/program_controls.h"
 #include "common/program_state.h"
 #include "http/object_http_request.h"
 #include "win32/list_view.h"
@@ -37,8 +38,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     ShowWindow(window.handle(), SW_SHOW);
-    HWND menu = window.control("卷帘式菜单1");
-    HWND list = window.control("超级列表框1");
+    HWND menu = window.control(kCategoryMenu);
+    HWND list = window.control(kCatalogueList);
 
     // "随机精选" (game group, entry 9); the service answers it with 1,000 items.
     std::vector<double> times;

@@ -15,6 +15,7 @@
 #include "app/program_events.h"
 #include "catalogue/embedded_playlists.h"
 #include "catalogue/extract_between_markers.h"
+#include "common/program_controls.h"
 #include "common/program_state.h"
 #include "win32/list_view.h"
 #include "win32/process_setup.h"
@@ -76,8 +77,8 @@ int main() {
     if (!window.create()) {
         return 1;
     }
-    HWND list = window.control("超级列表框1");
-    HWND routes = window.control("组合框2");
+    HWND list = window.control(kCatalogueList);
+    HWND routes = window.control(kRouteSelector);
     HWND ticker = tickWindow();
     const int rounds = 5;
 
@@ -118,8 +119,8 @@ int main() {
     const std::string_view playlist = embeddedPlaylist(EmbeddedPlaylist::Collection);
     settle();
     auto start = Clock::now();
-    extractBetweenMarkers(playlist, "<Nuvri老司机>", "|", titles);
-    extractBetweenMarkers(playlist, "<车牌号>", "|", addresses);
+    extractBetweenMarkers(playlist, kCollectionTags.title, "|", titles);
+    extractBetweenMarkers(playlist, kCollectionTags.address, "|", addresses);
     const double extraction = millisecondsSince(start);
 
     double insertion = 1e300;

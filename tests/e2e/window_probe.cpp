@@ -14,15 +14,13 @@
 #include <string>
 #include <vector>
 
+#include "app/control_ids.h"
 #include "probe_output.h"
 #include "remote_list_view.h"
 
 namespace {
 
 constexpr wchar_t kMainWindowClass[] = L"NuvriTopLevelWindow";
-// The program numbers its controls from 1000 and its menu items from 3000.
-constexpr int kFirstControlId = 1000;
-constexpr int kFirstMenuItemId = 3000;
 
 std::wstring className(HWND window) {
     wchar_t name[128] = {};

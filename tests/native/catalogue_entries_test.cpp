@@ -7,6 +7,7 @@
 #include "app/window_template.h"
 #include "catalogue/catalogue_entries.h"
 #include "catalogue/list_item_patterns.h"
+#include "common/program_controls.h"
 #include "playback/playback.h"
 
 namespace {
@@ -21,7 +22,7 @@ WindowTemplate programTemplate() {
 }  // namespace
 
 TEST(CatalogueEntriesTest, EveryMenuEntryHasOneRowAtItsPlace) {
-    const auto groups = programTemplate().control("卷帘式菜单1")->groups;
+    const auto groups = programTemplate().control(kCategoryMenu)->groups;
     std::set<Text> captions;
     std::size_t menuEntries = 0;
     for (std::size_t group = 0; group < groups.size(); ++group) {

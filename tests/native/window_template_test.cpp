@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/window_template.h"
+#include "common/program_controls.h"
 
 namespace {
 
@@ -36,12 +37,12 @@ TEST(WindowTemplateTest, ProgramTemplateHoldsEveryControlInTabOrder) {
     EXPECT_EQ(parsed->height, 706);
     ASSERT_EQ(parsed->controls.size(), 21u);
     EXPECT_EQ(parsed->controls.front().name, "分组框1");
-    EXPECT_EQ(parsed->controls.back().name, "卷帘式菜单1");
+    EXPECT_EQ(parsed->controls.back().name, kCategoryMenu);
 
     const ControlTemplate* tip = parsed->control("标签3");
     ASSERT_TRUE(tip);
     EXPECT_EQ(tip->text.substr(0, 10), "\r\n\r\n\r\n温馨");
-    const ControlTemplate* menu = parsed->control("卷帘式菜单1");
+    const ControlTemplate* menu = parsed->control(kCategoryMenu);
     ASSERT_EQ(menu->groups.size(), 7u);
     std::size_t entries = 0;
     for (const auto& group : menu->groups) {
@@ -49,10 +50,16 @@ TEST(WindowTemplateTest, ProgramTemplateHoldsEveryControlInTabOrder) {
     }
     EXPECT_EQ(entries, 38u);
     EXPECT_EQ(menu->groups[0].entries[19], "");
-    EXPECT_EQ(parsed->control("组合框2")->items.size(), 13u);
-    EXPECT_EQ(parsed->control("透明标签1")->color, 0x0000FFu);
+    EXPECT_EQ(parsed->control(kRouteSelector)->items.size(), 13u);
+    EXPECT_EQ(parsed->control(kForumLink)->color, 0x0000FFu);
     EXPECT_TRUE(parsed->control("超文本浏览框2")->disabled);
     ASSERT_EQ(parsed->menus.size(), 1u);
+    // The names the handlers use, which the program checks again at start-up.
+    EXPECT_EQ(parsed->name, kMainWindow);
+    for (const char* name : kNamedWindows) {
+        EXPECT_TRUE(name == parsed->name || parsed->control(name)) << name;
+    }
+    EXPECT_EQ(parsed->menus[0].name, kDownloadMenu);
     EXPECT_EQ(parsed->menus[0].items, (std::vector<Text>{"打开下载网址", "复制地址+名称", "清空"}));
 }
 

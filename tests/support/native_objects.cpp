@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "common/com_apartment.h"
+
 namespace {
 std::map<std::string, std::function<ObjectRef()>, std::less<>>& classes() {
     static std::map<std::string, std::function<ObjectRef()>, std::less<>> table;

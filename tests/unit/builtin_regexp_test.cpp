@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "common/automation.h"
-#include "textmatch/builtin_regexp.h"
+#include "textmatch/regexp_object/builtin_regexp.h"
 
 namespace {
 

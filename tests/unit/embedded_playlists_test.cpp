@@ -11,10 +11,10 @@
 // program's own extraction, so a fault in the data cannot hide behind one there.
 namespace {
 
-constexpr std::string_view kRouteTitleTag = "<视频>";
-constexpr std::string_view kRouteAddressTag = "<地址>";
-constexpr std::string_view kCollectionTitleTag = "<Nuvri老司机>";
-constexpr std::string_view kCollectionAddressTag = "<车牌号>";
+constexpr std::string_view kRouteTitleTag = kRouteTags.title;
+constexpr std::string_view kRouteAddressTag = kRouteTags.address;
+constexpr std::string_view kCollectionTitleTag = kCollectionTags.title;
+constexpr std::string_view kCollectionAddressTag = kCollectionTags.address;
 constexpr std::string_view kPictureTag = "<图片>";
 
 struct Shape {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "textmatch/regex.h"
+#include "textmatch/engine/regex.h"
 
 namespace {
 

@@ -11,10 +11,11 @@
 
 #include "catalogue/catalogue_entries.h"
 #include "catalogue/embedded_playlists.h"
-#include "catalogue/utf8_to_gbk.h"
 #include "common/hosts.h"
+#include "common/program_controls.h"
 #include "common/program_state.h"
 #include "common/text.h"
+#include "common/utf8_to_gbk.h"
 #include "dialog_watcher.h"
 #include "program_window.h"
 #include "queued_messages.h"
@@ -63,12 +64,12 @@ class CategoryDispatchTest : public ProgramWindowTest {
     void SetUp() override { serviceControl("reset"); }
     void TearDown() override { serviceControl("reset"); }
 
-    static HWND list() { return window->control("超级列表框1"); }
-    static HWND player() { return window->control("超文本浏览框1"); }
+    static HWND list() { return window->control(kCatalogueList); }
+    static HWND player() { return window->control(kPlayerView); }
 
     // Clicks the entry as the menu reports a click to its parent.
     static void click(int group, int entry) {
-        HWND menu = window->control("卷帘式菜单1");
+        HWND menu = window->control(kCategoryMenu);
         reportEntryClicked(menu, group, entry);
     }
 
@@ -162,8 +163,8 @@ TEST_F(CategoryDispatchTest, ARemoteFillReplacesTheRowsOfTheFillBefore) {
 TEST_F(CategoryDispatchTest, ALaterActionOvertakesAFillStillRunning) {
     // The largest playlist: its extraction surely lets a timer through.
     const auto embeddedEntries = entriesWith(EntryAction::EmbeddedList);
-    const CatalogueEntry* embedded = *std::max_element(
-        embeddedEntries.begin(), embeddedEntries.end(), [](auto* a, auto* b) {
+    const CatalogueEntry* embedded =
+        *std::max_element(embeddedEntries.begin(), embeddedEntries.end(), [](auto* a, auto* b) {
             return embeddedPlaylist(a->playlist).size() < embeddedPlaylist(b->playlist).size();
         });
     const CatalogueEntry* remote = entriesWith(EntryAction::RemoteList).front();
@@ -196,7 +197,7 @@ TEST_F(CategoryDispatchTest, ALaterActionOvertakesAFillStillRunning) {
     EXPECT_EQ(browserAddress(player()), television->text);
 
     SCOPED_TRACE("route, then menu entry");
-    HWND routes = window->control("组合框2");
+    HWND routes = window->control(kRouteSelector);
     const auto chooseRoute = [routes] {
         SendMessageW(routes, CB_SETCURSEL, 1, 0);
         SendMessageW(window->handle(), WM_COMMAND,
@@ -238,7 +239,7 @@ TEST_F(CategoryDispatchTest, FixedPagesChangeOnlyBrowserViewOne) {
     click(1, 1);
     const std::vector<Row> before = rows();
     const Text title = windowTitle(window->handle());
-    HWND downloads = window->control("超级列表框2");
+    HWND downloads = window->control(kDownloadList);
     appendRow(downloads);
     for (const CatalogueEntry* entry : entriesWith(EntryAction::FixedPage)) {
         click(entry->group, entry->entry);

@@ -2,20 +2,15 @@
 #include <objbase.h>
 
 #include "common/automation.h"
+#include "common/com_apartment.h"
 
 namespace {
 
 class DispatchObjectTest : public testing::Test {
   protected:
-    DispatchObjectTest() {
-        enterComApartment();
-        regExp = createObject("VBScript.RegExp");
-    }
-    ~DispatchObjectTest() override {
-        regExp.reset();
-        leaveComApartment();
-    }
+    DispatchObjectTest() { regExp = createObject("VBScript.RegExp"); }
 
+    ComApartment apartment;  // declared first: it outlives the object
     ObjectRef regExp;
 };
 

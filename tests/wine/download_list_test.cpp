@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "common/hosts.h"
+#include "common/program_controls.h"
 #include "common/program_state.h"
 #include "common/text.h"
 #include "program_window.h"
@@ -35,11 +36,11 @@ class DownloadListTest : public ProgramWindowTest {
   protected:
     void TearDown() override { serviceControl("reset"); }
 
-    static HWND list() { return window->control("超级列表框2"); }
+    static HWND list() { return window->control(kDownloadList); }
 
     // Confirms item `item` as the combo box does once the user's choice is in.
     static void choose(int item) {
-        HWND sources = window->control("组合框3");
+        HWND sources = window->control(kDownloadSource);
         SendMessageW(sources, CB_SETCURSEL, item, 0);
         SendMessageW(window->handle(), WM_COMMAND,
                      MAKEWPARAM(GetDlgCtrlID(sources), kComboChoiceConfirmed),
@@ -117,7 +118,7 @@ int fetches(const Text& path) {
 // open list, an arrow key on the closed box. Steps through the open list act
 // not at all. Input through the combo box's own window procedures.
 TEST_F(DownloadListTest, EachConfirmedChoiceFetchesItsListOnce) {
-    HWND sources = window->control("组合框3");
+    HWND sources = window->control(kDownloadSource);
     serviceControl("reset");
 
     SendMessageW(sources, CB_SHOWDROPDOWN, TRUE, 0);

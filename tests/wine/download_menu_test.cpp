@@ -14,6 +14,7 @@
 
 #include "catalogue/download_menu.h"
 #include "clipboard_data.h"
+#include "common/program_controls.h"
 #include "program_window.h"
 #include "queued_messages.h"
 #include "screenshot.h"
@@ -112,8 +113,8 @@ class DownloadMenuTest : public ProgramWindowTest {
         select(catalogue(), -1);
     }
 
-    static HWND downloads() { return window->control("超级列表框2"); }
-    static HWND catalogue() { return window->control("超级列表框1"); }
+    static HWND downloads() { return window->control(kDownloadList); }
+    static HWND catalogue() { return window->control(kCatalogueList); }
 
     static void fillDownloads() {
         deleteAllRows(downloads());
@@ -135,7 +136,7 @@ class DownloadMenuTest : public ProgramWindowTest {
 
     // Chooses the menu's entry at 1-based `position` as the menu reports it.
     static void choose(int position) {
-        const UINT id = GetMenuItemID(window->popupMenu("菜单"), position - 1);
+        const UINT id = GetMenuItemID(window->popupMenu(kDownloadMenu), position - 1);
         SendMessageW(window->handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
     }
 

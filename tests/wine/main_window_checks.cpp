@@ -4,9 +4,11 @@
 
 #include <iterator>
 
+#include "common/program_controls.h"
+
 void expectTabVisitsTheTabStopsInTemplateOrder(const MainWindow& window) {
-    const char* order[] = {"超级列表框1", "组合框2",     "按钮1",       "超文本浏览框1",
-                           "组合框3",     "超级列表框2", "卷帘式菜单1", "超级列表框1"};
+    const char* order[] = {kCatalogueList,  kRouteSelector, "按钮1",       kPlayerView,
+                           kDownloadSource, kDownloadList,  kCategoryMenu, kCatalogueList};
     SetForegroundWindow(window.handle());
     SetFocus(window.control(order[0]));
     for (std::size_t i = 1; i < std::size(order); ++i) {

@@ -2,10 +2,11 @@
 // What holds for the program's main window however it was built or sized.
 
 #include "app/main_window.h"
+#include "common/program_controls.h"
 
 // The controls parked below their group box 分组框1, out of sight.
-inline constexpr const char* kParkedControls[] = {"组合框2", "组合框1", "按钮1",
-                                                  "调节器1", "标签1",   "标签2"};
+inline constexpr const char* kParkedControls[] = {kRouteSelector, "组合框1", "按钮1",
+                                                  "调节器1",      "标签1",   "标签2"};
 
 // Tab, pressed from the catalogue list, visits the tab stops in the
 // template's order and comes back to the list.

@@ -14,6 +14,7 @@
 #include "app/program_events.h"
 #include "app/program_skin.h"
 #include "app/skin_binding.h"
+#include "common/program_controls.h"
 #include "common/program_state.h"
 #include "layout_snapshot.h"
 #include "main_window_checks.h"
@@ -44,7 +45,7 @@ class MainWindowSizingTest : public testing::Test {
         delete ole;
     }
 
-    static HWND list() { return window->control("超级列表框1"); }
+    static HWND list() { return window->control(kCatalogueList); }
 
     // Sizes the window (at the screen's corner, where the screenshot finds
     // it), checks every child and saves the screenshot; returns the size the

@@ -9,9 +9,10 @@
 
 #include "app/main_window.h"
 #include "app/main_window_template.h"
+#include "common/program_controls.h"
 #include "layout_snapshot.h"
-#include "queued_messages.h"
 #include "main_window_checks.h"
+#include "queued_messages.h"
 #include "screenshot.h"
 #include "win32/process_setup.h"
 #include "win32/rollup_menu.h"
@@ -38,8 +39,8 @@ const Expected kControls[] = {
      L"资源区点击标题即可播放",
      false,
      false},
-    {"超级列表框1", L"SysListView32", "分组框1", {3, 15, 304, 236}, L"", true, false},
-    {"组合框2", L"ComboBox", "分组框1", {14, 531, 297, 20}, L"", true, false},
+    {kCatalogueList, L"SysListView32", "分组框1", {3, 15, 304, 236}, L"", true, false},
+    {kRouteSelector, L"ComboBox", "分组框1", {14, 531, 297, 20}, L"", true, false},
     {"组合框1", L"ComboBox", "分组框1", {46, 536, 296, 20}, L"", false, false},
     {"按钮1", L"Button", "分组框1", {230, 486, 88, 24}, L"跳转", true, false},
     {"调节器1", L"msctls_updown32", "分组框1", {102, 550, 48, 24}, L"", false, false},
@@ -61,7 +62,7 @@ const Expected kControls[] = {
      L"播放区域      温馨提示请勿相信视频中的广告以免被骗跟作者无关",
      false,
      false},
-    {"超文本浏览框1",
+    {kPlayerView,
      L"NuvriBrowserView",
      "分组框2",
      {3, 17, 458, 346},
@@ -69,8 +70,8 @@ const Expected kControls[] = {
      true,
      false},
     {"分组框3", L"NuvriGroupBox", nullptr, {8, 376, 776, 168}, L"", false, false},
-    {"组合框3", L"ComboBox", "分组框3", {8, 8, 120, 20}, L"点我选择下载地址", true, false},
-    {"超级列表框2", L"SysListView32", "分组框3", {8, 38, 760, 128}, L"", true, false},
+    {kDownloadSource, L"ComboBox", "分组框3", {8, 8, 120, 20}, L"点我选择下载地址", true, false},
+    {kDownloadList, L"SysListView32", "分组框3", {8, 38, 760, 128}, L"", true, false},
     {"透明标签2",
      L"NuvriTransparentLabel",
      "分组框3",
@@ -78,7 +79,7 @@ const Expected kControls[] = {
      L"友情链接：",
      false,
      false},
-    {"透明标签1",
+    {kForumLink,
      L"NuvriTransparentLabel",
      "分组框3",
      {224, 11, 66, 24},
@@ -113,7 +114,7 @@ const Expected kControls[] = {
      L"http://127.0.0.1:8460/111.txt",
      true,
      true},
-    {"卷帘式菜单1", L"NuvriRollupMenu", nullptr, {790, 20, 152, 524}, L"", true, false},
+    {kCategoryMenu, L"NuvriRollupMenu", nullptr, {790, 20, 152, 524}, L"", true, false},
 };
 
 std::wstring textOf(HWND window) {
@@ -167,10 +168,14 @@ std::vector<RaisedEvent> raised;
 // Every event of the window's event list, bound to a recorder.
 EventTable recordingTable() {
     const std::pair<const char*, ControlEvent> events[] = {
-        {"卷帘式菜单1", ControlEvent::EntryClicked},    {"组合框2", ControlEvent::ItemSelected},
-        {"组合框3", ControlEvent::ItemSelected},        {"超级列表框1", ControlEvent::DoubleClick},
-        {"超级列表框2", ControlEvent::RightClick},      {"菜单", ControlEvent::MenuEntryChosen},
-        {"透明标签1", ControlEvent::LeftButtonPressed}, {"按钮1", ControlEvent::Clicked},
+        {kCategoryMenu, ControlEvent::EntryClicked},
+        {kRouteSelector, ControlEvent::ItemSelected},
+        {kDownloadSource, ControlEvent::ItemSelected},
+        {kCatalogueList, ControlEvent::DoubleClick},
+        {kDownloadList, ControlEvent::RightClick},
+        {kDownloadMenu, ControlEvent::MenuEntryChosen},
+        {kForumLink, ControlEvent::LeftButtonPressed},
+        {"按钮1", ControlEvent::Clicked},
     };
     EventTable table;
     for (const auto& [source, event] : events) {
@@ -234,14 +239,14 @@ TEST_F(MainWindowTest, EveryControlHasItsClassParentPlaceTextAndInput) {
 
 TEST_F(MainWindowTest, ListsComboBoxesAndMenusHoldTheirItems) {
     using Columns = std::vector<std::pair<std::wstring, int>>;
-    EXPECT_EQ(listColumns(control("超级列表框1")),
+    EXPECT_EQ(listColumns(control(kCatalogueList)),
               (Columns{{L"序号", 400}, {L"标题", 1}, {L"地址", 1}}));
-    EXPECT_EQ(listColumns(control("超级列表框2")),
+    EXPECT_EQ(listColumns(control(kDownloadList)),
               (Columns{{L"索引", 50},
                        {L"标题", 200},
                        {L"网址     温馨提示选择标题点击鼠标右键即可下载", 500}}));
 
-    const auto routes = comboItems(control("组合框2"));
+    const auto routes = comboItems(control(kRouteSelector));
     ASSERT_EQ(routes.size(), 13u);
     EXPECT_EQ(routes[2], L"线路2每个线路（1000部）不同视频");
     EXPECT_EQ(routes[11], L"线路11每个线路（1000部）不同视频");
@@ -250,13 +255,13 @@ TEST_F(MainWindowTest, ListsComboBoxesAndMenusHoldTheirItems) {
     ASSERT_EQ(categories.size(), 6u);
     EXPECT_EQ(categories[0], L"首页");
     EXPECT_EQ(categories[5], L"最新电影");
-    EXPECT_EQ(comboItems(control("组合框3")),
+    EXPECT_EQ(comboItems(control(kDownloadSource)),
               (std::vector<std::wstring>{L"视频下载", L"套图下载"}));
-    for (const char* combo : {"组合框1", "组合框2", "组合框3"}) {
+    for (const char* combo : {"组合框1", kRouteSelector, kDownloadSource}) {
         EXPECT_EQ(SendMessageW(control(combo), CB_GETCURSEL, 0, 0), CB_ERR) << combo;
     }
 
-    HMENU menu = window->popupMenu("菜单");
+    HMENU menu = window->popupMenu(kDownloadMenu);
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(GetMenuItemCount(menu), 3);
     const wchar_t* entries[] = {L"打开下载网址", L"复制地址+名称", L"清空"};
@@ -268,7 +273,7 @@ TEST_F(MainWindowTest, ListsComboBoxesAndMenusHoldTheirItems) {
 }
 
 TEST_F(MainWindowTest, CategoryMenuHoldsSevenGroupsOfThirtyEightEntries) {
-    HWND menu = control("卷帘式菜单1");
+    HWND menu = control(kCategoryMenu);
     const int sizes[] = {20, 10, 2, 2, 1, 2, 1};
     int entries = 0;
     for (int group = 0; group < 7; ++group) {
@@ -306,7 +311,7 @@ TEST_F(MainWindowTest, ScreenshotShowsChineseCaptions) {
 TEST_F(MainWindowTest, ControlEventsReachTheirHandlers) {
     raised.clear();
     // The roll-up menu's own notification, as a click on an entry sends it.
-    HWND menu = control("卷帘式菜单1");
+    HWND menu = control(kCategoryMenu);
     RollupEntryClicked clicked = {
         {menu, static_cast<UINT_PTR>(GetDlgCtrlID(menu)), kRollupEntryClicked}, 1, 3};
     SendMessageW(window->handle(), WM_NOTIFY, clicked.header.idFrom,
@@ -314,31 +319,31 @@ TEST_F(MainWindowTest, ControlEventsReachTheirHandlers) {
 
     // Real input to the controls inside the group boxes. A new selection on
     // the closed box is a choice, raised once its notifications are in.
-    HWND routes = control("组合框2");
+    HWND routes = control(kRouteSelector);
     SendMessageW(routes, CB_SETCURSEL, 2, 0);
     SendMessageW(GetParent(routes), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(routes), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(routes));
     dispatchQueuedMessages();
     SendMessageW(control("按钮1"), BM_CLICK, 0, 0);
-    HWND list = control("超级列表框1");
+    HWND list = control(kCatalogueList);
     SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(50, 50));
-    HWND downloads = control("超级列表框2");
+    HWND downloads = control(kDownloadList);
     // The list waits in a drag-detection loop after the button goes down, so
     // the release must already be queued.
     PostMessageW(downloads, WM_RBUTTONUP, 0, MAKELPARAM(300, 80));
     SendMessageW(downloads, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(300, 80));
-    SendMessageW(control("透明标签1"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(control(kForumLink), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageW(control("透明标签3"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageW(window->handle(), WM_COMMAND, MAKEWPARAM(3001, 0), 0);  // the menu's 2nd entry
 
     const std::vector<RaisedEvent> expected = {
-        {"卷帘式菜单1", ControlEvent::EntryClicked, 1, 3},
-        {"组合框2", ControlEvent::ItemSelected, 0, 0},
+        {kCategoryMenu, ControlEvent::EntryClicked, 1, 3},
+        {kRouteSelector, ControlEvent::ItemSelected, 0, 0},
         {"按钮1", ControlEvent::Clicked, 0, 0},
-        {"超级列表框1", ControlEvent::DoubleClick, 0, 0},
-        {"超级列表框2", ControlEvent::RightClick, 0, 0},
-        {"透明标签1", ControlEvent::LeftButtonPressed, 0, 0},
-        {"菜单", ControlEvent::MenuEntryChosen, 2, 0},
+        {kCatalogueList, ControlEvent::DoubleClick, 0, 0},
+        {kDownloadList, ControlEvent::RightClick, 0, 0},
+        {kForumLink, ControlEvent::LeftButtonPressed, 0, 0},
+        {kDownloadMenu, ControlEvent::MenuEntryChosen, 2, 0},
     };
     EXPECT_EQ(raised, expected);
 }

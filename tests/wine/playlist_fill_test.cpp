@@ -10,6 +10,7 @@
 
 #include "catalogue/embedded_fill.h"
 #include "catalogue/embedded_playlists.h"
+#include "common/program_controls.h"
 #include "common/program_state.h"
 #include "playback/playback.h"
 #include "program_window.h"
@@ -34,12 +35,12 @@ Text recordField(std::string_view playlist, int record, std::string_view tag) {
 
 class PlaylistFillTest : public ProgramWindowTest {
   protected:
-    static HWND list() { return window->control("超级列表框1"); }
+    static HWND list() { return window->control(kCatalogueList); }
 
     // Confirms route item `item` as the combo box does once the user's
     // choice is in.
     static void chooseRoute(int item) {
-        HWND routes = window->control("组合框2");
+        HWND routes = window->control(kRouteSelector);
         SendMessageW(routes, CB_SETCURSEL, item, 0);
         SendMessageW(window->handle(), WM_COMMAND,
                      MAKEWPARAM(GetDlgCtrlID(routes), kComboChoiceConfirmed),
@@ -97,7 +98,7 @@ TEST_F(PlaylistFillTest, FewerAddressesThanTitlesFillOnlyCompleteRows) {
 TEST_F(PlaylistFillTest, ASelectionDuringAFillLeavesExactlyTheLaterRows) {
     // The second choice is queued; the first fill's extraction lets the window
     // process it, so it runs in the middle of the first fill.
-    HWND routes = window->control("组合框2");
+    HWND routes = window->control(kRouteSelector);
     SendMessageW(routes, CB_SETCURSEL, 1, 0);
     PostMessageW(GetParent(routes), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(routes), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(routes));
@@ -119,7 +120,7 @@ TEST_F(PlaylistFillTest, DoubleClickPlaysTheSelectedRow) {
     SendMessageW(list(), WM_LBUTTONDBLCLK, MK_LBUTTON,
                  MAKELPARAM(cell.left + 5, (cell.top + cell.bottom) / 2));
 
-    HWND player = window->control("超文本浏览框1");
+    HWND player = window->control(kPlayerView);
     EXPECT_EQ(browserAddress(player), Text(playerPagePrefix) + cellText(list(), row, 1));
     EXPECT_EQ(windowTitle(window->handle()),
               Text("Nuvri福利播放器| 正在播放：") + cellText(list(), row, 0));
@@ -130,6 +131,6 @@ TEST_F(PlaylistFillTest, DoubleClickWithoutSelectionPlaysThePrefixAlone) {
     chooseRoute(3);
     ListView_SetItemState(list(), -1, 0, LVIS_SELECTED);
     onCatalogueRowDoubleClicked();
-    EXPECT_EQ(browserAddress(window->control("超文本浏览框1")), playerPagePrefix);
+    EXPECT_EQ(browserAddress(window->control(kPlayerView)), playerPagePrefix);
     EXPECT_EQ(windowTitle(window->handle()), "Nuvri福利播放器| 正在播放：");
 }

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "common/automation.h"
-#include "textmatch/builtin_regexp.h"
+#include "common/com_apartment.h"
+#include "textmatch/regexp_object/builtin_regexp.h"
 
 namespace {
 
@@ -210,14 +211,7 @@ bool meetsEmptyMatchGlobally(const Case& c) {
 
 class RegexDifferentialTest : public testing::Test {
   protected:
-    RegexDifferentialTest() {
-        enterComApartment();
-        system = createObject("VBScript.RegExp");
-    }
-    ~RegexDifferentialTest() override {
-        system.reset();
-        leaveComApartment();
-    }
+    RegexDifferentialTest() { system = createObject("VBScript.RegExp"); }
 
     void expectSameAnswers(const std::vector<Case>& cases) {
         ASSERT_NE(system, nullptr);
@@ -243,6 +237,7 @@ class RegexDifferentialTest : public testing::Test {
                     narrowed);
     }
 
+    ComApartment apartment;  // declared first: it outlives the object
     ObjectRef system;
 };
 

@@ -1,6 +1,6 @@
 #include "utf8_to_gbk.h"
 
-#include "common/codepage.h"
+#include "codepage.h"
 
 Text utf8ToGbk(std::string_view utf8) {
     Text gbk = codepage::fromUtf16(codepage::toUtf16(utf8, codepage::kUtf8), codepage::kGbk);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/automation.h"
-#include "regex.h"
+#include "textmatch/engine/regex.h"
 
 namespace regexp {
 

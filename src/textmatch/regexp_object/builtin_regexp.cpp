@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "regex.h"
 #include "regexp_arguments.h"
 #include "regexp_matches.h"
 #include "regexp_replacement.h"
+#include "textmatch/engine/regex.h"
 
 namespace regexp {
 

@@ -1,9 +1,10 @@
 #pragma once
-// List-service answers arrive as UTF-8; the program's texts are GBK.
+// UTF-8 texts (list-service answers, the window template) in the program's
+// GBK.
 
 #include <string_view>
 
-#include "common/value_types.h"
+#include "value_types.h"
 
 // `utf8` in code page 936. Invalid UTF-8 still converts (to replacement
 // characters), characters GBK lacks become its default character, and the

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "regex.h"
+#include "textmatch/engine/regex.h"
 
 namespace regexp {
 

@@ -1,0 +1,8 @@
+#pragma once
+// The command numbers of the main window: its controls are numbered from
+// kFirstControlId in template order, the items of popup menu m from
+// kFirstMenuItemId + 100 * m. Tools that look at the running program from
+// outside tell controls from menu items by them.
+
+inline constexpr int kFirstControlId = 1000;
+inline constexpr int kFirstMenuItemId = 3000;
