@@ -82,8 +82,7 @@ HWND MainWindow::createControl(const ControlTemplate& control, int id) {
                               !control.disabled};
     switch (control.kind) {
         case ControlKind::GroupBox:
-            return createGroupBox(place.parent, id, place.left, place.top, place.width,
-                                  place.height, control.text);
+            return createGroupBox(place, control.text);
         case ControlKind::ListView:
             return createListView(place, listColumns(control));
         case ControlKind::ComboBox:
@@ -95,18 +94,15 @@ HWND MainWindow::createControl(const ControlTemplate& control, int id) {
         case ControlKind::Label:
             return createLabel(place, control.text);
         case ControlKind::TransparentLabel:
-            return createTransparentLabel(place.parent, id, place.left, place.top, place.width,
-                                          place.height, control.text, control.color.value_or(0));
+            return createTransparentLabel(place, control.text, control.color.value_or(0));
         case ControlKind::Browser: {
-            HWND view = createBrowserView(place.parent, id, place.left, place.top, place.width,
-                                          place.height, !control.disabled, control.tabStop);
+            HWND view = createBrowserView(place);
             // The template's addresses are paths on the notice host, without a scheme.
             setBrowserAddress(view, Text(kNoticeHost) + control.address);
             return view;
         }
         case ControlKind::RollupMenu:
-            return createRollupMenu(place.parent, id, place.left, place.top, place.width,
-                                    place.height, control.tabStop, rollupGroups(control));
+            return createRollupMenu(place, rollupGroups(control));
     }
     return nullptr;
 }
