@@ -10,7 +10,6 @@
 #include "win32/group_box.h"
 #include "win32/named_controls.h"
 #include "win32/named_menus.h"
-#include "win32/popup_menu.h"
 #include "win32/rollup_menu.h"
 #include "win32/standard_controls.h"
 #include "win32/transparent_label.h"
@@ -59,7 +58,7 @@ HWND MainWindow::control(std::string_view name) const {
 HMENU MainWindow::popupMenu(std::string_view name) const {
     for (std::size_t i = 0; i < menus_.size(); ++i) {
         if (layout_.menus[i].name == name) {
-            return menus_[i];
+            return menus_[i].handle();
         }
     }
     return nullptr;
@@ -117,8 +116,8 @@ void MainWindow::onCreate(HWND window) {
     }
     for (const MenuTemplate& menu : layout_.menus) {
         const int firstId = kFirstMenuItemId + 100 * static_cast<int>(menus_.size());
-        menus_.push_back(createPopupMenu(menu.items, firstId));
-        nameMenu(menu.name, menus_.back());
+        menus_.emplace_back(menu.items, firstId);
+        nameMenu(menu.name, menus_.back().handle());
     }
     raise(layout_.name, ControlEvent::Created);
 }
@@ -187,8 +186,5 @@ bool MainWindow::onNotify(const NMHDR& header, LRESULT& result) {
 void MainWindow::onDestroy() {
     forgetNamedControls();
     forgetNamedMenus();
-    for (HMENU menu : menus_) {
-        destroyPopupMenu(menu);
-    }
     menus_.clear();
 }
