@@ -11,7 +11,6 @@
 #include "win32/group_box.h"
 #include "win32/named_controls.h"
 #include "win32/named_menus.h"
-#include "win32/popup_menu.h"
 #include "win32/rollup_menu.h"
 #include "win32/standard_controls.h"
 #include "win32/transparent_label.h"
@@ -56,7 +55,7 @@ HWND MainWindow::control(std::string_view name) const {
 HMENU MainWindow::popupMenu(std::string_view name) const {
     for (std::size_t i = 0; i < menus_.size(); ++i) {
         if (layout_.menus[i].name == name) {
-            return menus_[i];
+            return menus_[i].handle();
         }
     }
     return nullptr;
@@ -79,8 +78,7 @@ HWND MainWindow::createControl(const ControlTemplate& control, int id) {
                               !control.disabled};
     switch (control.kind) {
         case ControlKind::GroupBox:
-            return createGroupBox(place.parent, id, place.left, place.top, place.width,
-                                  place.height, control.text);
+            return createGroupBox(place, control.text);
         case ControlKind::ListView:
             return createListView(place, listColumns(control));
         case ControlKind::ComboBox:
@@ -92,18 +90,15 @@ HWND MainWindow::createControl(const ControlTemplate& control, int id) {
         case ControlKind::Label:
             return createLabel(place, control.text);
         case ControlKind::TransparentLabel:
-            return createTransparentLabel(place.parent, id, place.left, place.top, place.width,
-                                          place.height, control.text, control.color.value_or(0));
+            return createTransparentLabel(place, control.text, control.color.value_or(0));
         case ControlKind::Browser: {
-            HWND view = createBrowserView(place.parent, id, place.left, place.top, place.width,
-                                          place.height, !control.disabled, control.tabStop);
+            HWND view = createBrowserView(place);
             // The template's addresses are paths on the notice host, without a scheme.
             setBrowserAddress(view, Text(kNoticeHost) + control.address);
             return view;
         }
         case ControlKind::RollupMenu:
-            return createRollupMenu(place.parent, id, place.left, place.top, place.width,
-                                    place.height, control.tabStop, rollupGroups(control));
+            return createRollupMenu(place, rollupGroups(control));
     }
     return nullptr;
 }
@@ -118,8 +113,8 @@ void MainWindow::onCreate(HWND window) {
     }
     for (const MenuTemplate& menu : layout_.menus) {
         const int firstId = kFirstMenuItemId + 100 * static_cast<int>(menus_.size());
-        menus_.push_back(createPopupMenu(menu.items, firstId));
-        nameMenu(menu.name, menus_.back());
+        menus_.emplace_back(menu.items, firstId);
+        nameMenu(menu.name, menus_.back().handle());
     }
     raise(layout_.name, ControlEvent::Created);
 }
@@ -188,8 +183,5 @@ bool MainWindow::onNotify(const NMHDR& header, LRESULT& result) {
 void MainWindow::onDestroy() {
     forgetNamedControls();
     forgetNamedMenus();
-    for (HMENU menu : menus_) {
-        destroyPopupMenu(menu);
-    }
     menus_.clear();
 }

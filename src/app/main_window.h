@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "control_events.h"
+#include "win32/popup_menu.h"
 #include "win32/top_level_window.h"
 #include "window_template.h"
 
@@ -44,6 +45,6 @@ class MainWindow final : public WindowEvents {
     const WindowTemplate& layout_;
     EventTable events_;
     HWND window_ = nullptr;
-    std::vector<HWND> controls_;  // parallel to the template's controls
-    std::vector<HMENU> menus_;    // parallel to the template's menus
+    std::vector<HWND> controls_;    // parallel to the template's controls
+    std::vector<PopupMenu> menus_;  // parallel to the template's menus
 };

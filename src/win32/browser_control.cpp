@@ -30,22 +30,22 @@ class OwnedBstr {
 
 }  // namespace
 
-BrowserControl::BrowserControl(HWND host) : host_(host) {}
+BrowserControl::BrowserControl(HWND host, std::function<void()> onNavigated)
+    : host_(host), site_(new BrowserSite(host, std::move(onNavigated))) {}
 
 std::unique_ptr<BrowserControl> BrowserControl::embed(HWND host,
                                                       std::function<void()> onNavigated) {
-    std::unique_ptr<BrowserControl> control(new BrowserControl(host));
-    if (!control->activate(std::move(onNavigated))) {
+    std::unique_ptr<BrowserControl> control(new BrowserControl(host, std::move(onNavigated)));
+    if (!control->activate()) {
         return nullptr;
     }
     return control;
 }
 
-bool BrowserControl::activate(std::function<void()> onNavigated) {
-    site_ = new BrowserSite(host_, std::move(onNavigated));
+bool BrowserControl::activate() {
     if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                                 object_.putVoid())) ||
-        FAILED(object_->SetClientSite(site_))) {
+        FAILED(object_->SetClientSite(site_.get()))) {
         return false;
     }
     ComRef<IPersistStreamInit> persist;
@@ -54,7 +54,7 @@ bool BrowserControl::activate(std::function<void()> onNavigated) {
     }
     RECT area = {};
     GetClientRect(host_, &area);
-    if (FAILED(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_, 0, host_, &area)) ||
+    if (FAILED(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.get(), 0, host_, &area)) ||
         FAILED(object_->QueryInterface(IID_IWebBrowser2, browser_.putVoid()))) {
         return false;
     }
@@ -64,13 +64,14 @@ bool BrowserControl::activate(std::function<void()> onNavigated) {
     ComRef<IConnectionPointContainer> points;
     if (SUCCEEDED(object_->QueryInterface(IID_IConnectionPointContainer, points.putVoid())) &&
         SUCCEEDED(points->FindConnectionPoint(DIID_DWebBrowserEvents2, events_.put())) &&
-        FAILED(events_->Advise(static_cast<IDispatch*>(site_), &eventsCookie_))) {
+        FAILED(events_->Advise(static_cast<IDispatch*>(site_.get()), &eventsCookie_))) {
         events_.reset();
     }
     return true;
 }
 
-// The reverse of activate(), so that neither side keeps the other alive.
+// The reverse of activate(), so that neither side keeps the other alive; the
+// site's own reference goes last, with the member that holds it.
 BrowserControl::~BrowserControl() {
     if (events_) {
         events_->Unadvise(eventsCookie_);
@@ -90,7 +91,6 @@ BrowserControl::~BrowserControl() {
         object_.reset();
     }
     site_->detach();
-    site_->Release();
 }
 
 void BrowserControl::navigate(const std::wstring& address) {
@@ -118,5 +118,5 @@ void BrowserControl::fit(const RECT& area) {
 void BrowserControl::focus() {
     RECT area = {};
     GetClientRect(host_, &area);
-    object_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, site_, 0, host_, &area);
+    object_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, site_.get(), 0, host_, &area);
 }

@@ -31,11 +31,11 @@ class BrowserControl {
     void focus();
 
   private:
-    explicit BrowserControl(HWND host);
-    bool activate(std::function<void()> onNavigated);
+    BrowserControl(HWND host, std::function<void()> onNavigated);
+    bool activate();
 
     HWND host_;
-    BrowserSite* site_ = nullptr;
+    ComRef<BrowserSite> site_;
     ComRef<IOleObject> object_;
     ComRef<IWebBrowser2> browser_;
     ComRef<IConnectionPoint> events_;

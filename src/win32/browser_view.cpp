@@ -9,6 +9,8 @@
 #include "common/address_encoding.h"
 #include "disabled_input_guard.h"
 #include "wide_text.h"
+#include "window_object.h"
+#include "window_text.h"
 
 namespace {
 
@@ -57,11 +59,9 @@ Text navigableAddress(const Text& address) {
 
 ATOM viewClass();
 
-class BrowserView {
+class BrowserView final : public WindowObject {
   public:
-    explicit BrowserView(HWND window) : window_(window), guard_(viewClass()) {}
-    BrowserView(const BrowserView&) = delete;
-    BrowserView& operator=(const BrowserView&) = delete;
+    BrowserView() : guard_(viewClass()) {}
 
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) {
         switch (message) {
@@ -138,61 +138,27 @@ class BrowserView {
         }
     }
 
-    HWND window_;
     DisabledInputGuard guard_;
     std::unique_ptr<BrowserControl> control_;
     std::wstring sent_;  // the address last handed to the browser
 };
 
-LRESULT CALLBACK viewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(new BrowserView(window)));
-    }
-    auto* view = reinterpret_cast<BrowserView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (view == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        delete view;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return view->handle(message, wParam, lParam);
-}
-
 ATOM viewClass() {
-    static const ATOM atom = [] {
-        WNDCLASSEXW windowClass = {};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = viewProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassExW(&windowClass);
-    }();
-    return atom;
+    return registerWindowObjectClass<BrowserView>(kClassName,
+                                                  reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
 }
 
 BrowserView* viewOf(HWND window) {
-    if (window == nullptr || static_cast<ATOM>(GetClassLongW(window, GCW_ATOM)) != viewClass()) {
-        return nullptr;
-    }
-    return reinterpret_cast<BrowserView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return windowObjectOf<BrowserView>(window, viewClass());
 }
 
 }  // namespace
 
-HWND createBrowserView(HWND parent, int controlId, int left, int top, int width, int height,
-                       bool enabled, bool tabStop) {
+HWND createBrowserView(const ChildPlace& place) {
+    // Registered here with its background, before the generic registration.
     viewClass();
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-    style |= enabled ? 0 : WS_DISABLED;
-    style |= tabStop ? WS_TABSTOP : 0;
-    return CreateWindowExW(0, kClassName, L"", style, left, top, width, height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                           GetModuleHandleW(nullptr), nullptr);
+    return createWindowObject(std::make_unique<BrowserView>(), kClassName, place,
+                              WS_CLIPCHILDREN | WS_CLIPSIBLINGS);
 }
 
 void setBrowserAddress(HWND view, const Text& address) {
@@ -202,11 +168,5 @@ void setBrowserAddress(HWND view, const Text& address) {
 }
 
 Text browserAddress(HWND view) {
-    if (viewOf(view) == nullptr) {
-        return Text();
-    }
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(view)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(view, text.data(), static_cast<int>(text.size()))));
-    return fromWide(text);
+    return viewOf(view) != nullptr ? windowTitle(view) : Text();
 }

@@ -5,12 +5,12 @@
 
 #include <windows.h>
 
+#include "child_place.h"
 #include "common/value_types.h"
 
-// Registers the window class once; creates a view as a child of `parent`.
-// A disabled view lets no mouse, keyboard or focus reach the page.
-HWND createBrowserView(HWND parent, int controlId, int left, int top, int width, int height,
-                       bool enabled, bool tabStop);
+// Creates a view at `place`. A disabled view lets no mouse, keyboard or
+// focus reach the page.
+HWND createBrowserView(const ChildPlace& place);
 
 // Writing the address navigates. An address without a scheme ("host/path")
 // is taken as a web address; the empty address is a blank page.

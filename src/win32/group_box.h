@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
+#include "child_place.h"
 #include "common/value_types.h"
 
-HWND createGroupBox(HWND parent, int controlId, int left, int top, int width, int height,
-                    const Text& caption);
+HWND createGroupBox(const ChildPlace& place, const Text& caption);

@@ -1,19 +1,23 @@
 #include "popup_menu.h"
 
+#include <utility>
+
 #include "wide_text.h"
 
-HMENU createPopupMenu(const std::vector<Text>& entries, int firstId) {
-    HMENU menu = CreatePopupMenu();
+PopupMenu::PopupMenu(const std::vector<Text>& entries, int firstId) : menu_(CreatePopupMenu()) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(firstId) + i,
+        AppendMenuW(menu_, MF_STRING, static_cast<UINT_PTR>(firstId) + i,
                     toWide(entries[i]).c_str());
     }
-    return menu;
 }
 
-void destroyPopupMenu(HMENU menu) {
-    DestroyMenu(menu);
+PopupMenu::~PopupMenu() {
+    if (menu_) {
+        DestroyMenu(menu_);
+    }
 }
+
+PopupMenu::PopupMenu(PopupMenu&& other) noexcept : menu_(std::exchange(other.menu_, nullptr)) {}
 
 void showPopupMenuAtCursor(HMENU menu, HWND owner) {
     POINT cursor;

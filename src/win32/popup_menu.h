@@ -8,9 +8,21 @@
 #include "common/value_types.h"
 
 // A popup menu whose entries, in order, carry the command ids firstId,
-// firstId + 1, ...; destroy it with destroyPopupMenu.
-HMENU createPopupMenu(const std::vector<Text>& entries, int firstId);
-void destroyPopupMenu(HMENU menu);
+// firstId + 1, ...; destroyed with its owner.
+class PopupMenu {
+  public:
+    PopupMenu(const std::vector<Text>& entries, int firstId);
+    ~PopupMenu();
+    PopupMenu(PopupMenu&& other) noexcept;
+    PopupMenu(const PopupMenu&) = delete;
+    PopupMenu& operator=(const PopupMenu&) = delete;
+    PopupMenu& operator=(PopupMenu&&) = delete;
+
+    HMENU handle() const { return menu_; }
+
+  private:
+    HMENU menu_;
+};
 
 // Shows `menu` at the mouse cursor as a context menu of `owner` and returns
 // when it closes; a chosen entry reaches `owner` afterwards as a WM_COMMAND

@@ -6,7 +6,6 @@
 
 #include "rollup_menu_control.h"
 #include "simsun_font.h"
-#include "wide_text.h"
 #include "window_object.h"
 
 namespace {
@@ -14,12 +13,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"NuvriRollupMenu";
 
 RollupMenu* menuOf(HWND window) {
-    return windowObject<RollupMenu>(window);
-}
-
-bool isRollupMenu(HWND window) {
-    wchar_t name[64] = {};
-    return window && GetClassNameW(window, name, 64) && lstrcmpW(name, kClassName) == 0;
+    return windowObjectOf<RollupMenu>(window, registerWindowObjectClass<RollupMenu>(kClassName));
 }
 
 POINT pointOf(LPARAM lParam) {
@@ -94,20 +88,12 @@ Text RollupMenu::caption(int entry, int group) const {
     return entries[entry];
 }
 
-HWND createRollupMenu(HWND parent, int controlId, int left, int top, int width, int height,
-                      bool tabStop, std::vector<RollupGroup> groups) {
-    registerWindowObjectClass<RollupMenu>(kClassName);
-    auto menu = std::make_unique<RollupMenu>(std::move(groups));
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (tabStop ? WS_TABSTOP : 0);
-    return CreateWindowExW(0, kClassName, L"", style, left, top, width, height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                           GetModuleHandleW(nullptr), &menu);
+HWND createRollupMenu(const ChildPlace& place, std::vector<RollupGroup> groups) {
+    return createWindowObject(std::make_unique<RollupMenu>(std::move(groups)), kClassName, place,
+                              WS_CLIPSIBLINGS);
 }
 
 Text rollupMenuCaption(HWND menu, int entry, int group) {
-    if (!isRollupMenu(menu)) {
-        return {};
-    }
     const RollupMenu* control = menuOf(menu);
     return control ? control->caption(entry, group) : Text{};
 }

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "child_place.h"
 #include "common/value_types.h"
 
 struct RollupGroup {
@@ -30,10 +31,9 @@ struct RollupEntryClicked {
 // as a click on it does.
 void reportEntryClicked(HWND menu, int group, int entry);
 
-// Creates the menu as a child of `parent`. Its font (SimSun 12 px at 96 DPI, GB2312) is
+// Creates the menu at `place`. Its font (SimSun 12 px at 96 DPI, GB2312) is
 // what WM_GETFONT returns.
-HWND createRollupMenu(HWND parent, int controlId, int left, int top, int width, int height,
-                      bool tabStop, std::vector<RollupGroup> groups);
+HWND createRollupMenu(const ChildPlace& place, std::vector<RollupGroup> groups);
 
 // The caption of entry `entry` of group `group`; empty when there is no such
 // entry or `menu` is not a roll-up menu.

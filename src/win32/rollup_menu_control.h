@@ -11,6 +11,7 @@
 #include "win32/gdi_object.h"
 #include "win32/rollup_menu.h"
 #include "win32/skin_palette.h"
+#include "win32/window_object.h"
 
 // A part of the menu under a point or under the keyboard focus.
 struct RollupPart {
@@ -21,13 +22,10 @@ struct RollupPart {
     bool operator==(const RollupPart&) const = default;
 };
 
-class RollupMenu {
+class RollupMenu final : public WindowObject {
   public:
     explicit RollupMenu(std::vector<RollupGroup> groups);
-    RollupMenu(const RollupMenu&) = delete;
-    RollupMenu& operator=(const RollupMenu&) = delete;
 
-    void attach(HWND window) { window_ = window; }
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     Text caption(int entry, int group) const;
 
@@ -77,7 +75,6 @@ class RollupMenu {
     void notifyEntryClicked(int entry);
     void redraw();
 
-    HWND window_ = nullptr;
     std::vector<RollupGroup> groups_;
     // Headers and entries share this font: both are SimSun 12 px at 96 DPI.
     GdiObject<HFONT> font_;

@@ -13,18 +13,8 @@ namespace {
 constexpr int kDropDownHeight = 240;
 
 HWND createChild(const wchar_t* className, const ChildPlace& place, DWORD style,
-                 const Text& text = {}, int height = 0) {
-    style |= WS_CHILD | WS_VISIBLE;
-    if (place.tabStop) {
-        style |= WS_TABSTOP;
-    }
-    if (!place.enabled) {
-        style |= WS_DISABLED;
-    }
-    HWND control = CreateWindowExW(0, className, toWide(text).c_str(), style, place.left, place.top,
-                                   place.width, height ? height : place.height, place.parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.controlId)),
-                                   GetModuleHandleW(nullptr), nullptr);
+                 const Text& text = {}) {
+    HWND control = createChildWindow(place, className, style, toWide(text));
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont()), FALSE);
     return control;
 }
@@ -71,8 +61,9 @@ HWND createListView(const ChildPlace& place, const std::vector<ListColumn>& colu
 
 HWND createComboBox(const ChildPlace& place, const std::vector<Text>& items, const Text& text) {
     const DWORD kind = text.empty() ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
-    HWND combo = createChild(WC_COMBOBOXW, place, kind | WS_VSCROLL, text,
-                             place.height + scaled(kDropDownHeight));
+    ChildPlace open = place;
+    open.height += scaled(kDropDownHeight);
+    HWND combo = createChild(WC_COMBOBOXW, open, kind | WS_VSCROLL, text);
     for (const Text& item : items) {
         SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(item).c_str()));
     }

@@ -7,18 +7,8 @@
 
 #include <vector>
 
+#include "child_place.h"
 #include "common/value_types.h"
-
-struct ChildPlace {
-    HWND parent;
-    int controlId;
-    int left;
-    int top;
-    int width;
-    int height;
-    bool tabStop;
-    bool enabled;
-};
 
 struct ListColumn {
     Text caption;

@@ -9,18 +9,15 @@
 #include "simsun_font.h"
 #include "wide_text.h"
 #include "window_object.h"
+#include "window_text.h"
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"NuvriTransparentLabel";
 
-class TransparentLabel {
+class TransparentLabel final : public WindowObject {
   public:
     explicit TransparentLabel(COLORREF color) : color_(color), font_(createSimSunFont()) {}
-    TransparentLabel(const TransparentLabel&) = delete;
-    TransparentLabel& operator=(const TransparentLabel&) = delete;
-
-    void attach(HWND window) { window_ = window; }
 
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) {
         switch (message) {
@@ -46,9 +43,7 @@ class TransparentLabel {
         OffscreenPaint paint(window_);
         HDC dc = paint.dc();
         paintParentBackground(window_, dc);
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
+        const std::wstring text = wideWindowText(window_);
         SelectObject(dc, font_.get());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, color_);
@@ -69,19 +64,13 @@ class TransparentLabel {
                      reinterpret_cast<LPARAM>(window_));
     }
 
-    HWND window_ = nullptr;
     COLORREF color_;
     GdiObject<HFONT> font_;
 };
 
 }  // namespace
 
-HWND createTransparentLabel(HWND parent, int controlId, int left, int top, int width, int height,
-                            const Text& text, COLORREF color) {
-    registerWindowObjectClass<TransparentLabel>(kClassName);
-    auto label = std::make_unique<TransparentLabel>(color);
-    return CreateWindowExW(0, kClassName, toWide(text).c_str(), WS_CHILD | WS_VISIBLE, left, top,
-                           width, height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                           GetModuleHandleW(nullptr), &label);
+HWND createTransparentLabel(const ChildPlace& place, const Text& text, COLORREF color) {
+    return createWindowObject(std::make_unique<TransparentLabel>(color), kClassName, place, 0,
+                              toWide(text));
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "child_place.h"
 #include "common/value_types.h"
 
 // WM_COMMAND notification code sent to the parent, with the label's control id
@@ -13,5 +14,4 @@
 // labels usually also handles (STN_CLICKED and BN_CLICKED are 0).
 inline constexpr WORD kLabelPressed = 0x8001;
 
-HWND createTransparentLabel(HWND parent, int controlId, int left, int top, int width, int height,
-                            const Text& text, COLORREF color);
+HWND createTransparentLabel(const ChildPlace& place, const Text& text, COLORREF color);

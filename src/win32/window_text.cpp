@@ -9,10 +9,14 @@ void setWindowTitle(HWND window, const Text& title) {
 }
 
 Text windowTitle(HWND window) {
+    return fromWide(wideWindowText(window));
+}
+
+std::wstring wideWindowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return fromWide(text);
+    return text;
 }
 
 std::int32_t selectedItem(HWND combo) {

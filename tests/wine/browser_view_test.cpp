@@ -105,7 +105,7 @@ class BrowserViewTest : public testing::Test {
 };
 
 TEST_F(BrowserViewTest, WritingTheAddressNavigatesAndBecomesTheWindowText) {
-    HWND view = createBrowserView(window_, 7, 8, 8, 460, 320, true, true);
+    HWND view = createBrowserView({window_, 7, 8, 8, 460, 320, true, true});
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(GetDlgCtrlID(view), 7);
     EXPECT_TRUE(GetWindowLongW(view, GWL_STYLE) & WS_TABSTOP);
@@ -128,7 +128,7 @@ TEST_F(BrowserViewTest, WritingTheAddressNavigatesAndBecomesTheWindowText) {
 }
 
 TEST_F(BrowserViewTest, AnAddressWithoutSchemeIsAWebAddress) {
-    HWND view = createBrowserView(window_, 1, 8, 8, 460, 320, true, true);
+    HWND view = createBrowserView({window_, 1, 8, 8, 460, 320, true, true});
     setBrowserAddress(view, "127.0.0.1:8080/000.txt");
     EXPECT_EQ(browserAddress(view), "http://127.0.0.1:8080/000.txt");
     pumpFor(300);
@@ -148,7 +148,7 @@ TEST_F(BrowserViewTest, AnAddressWithoutSchemeIsAWebAddress) {
 }
 
 TEST_F(BrowserViewTest, TheBrowserFillsTheViewAtEverySize) {
-    HWND view = createBrowserView(window_, 1, 8, 8, 460, 320, true, true);
+    HWND view = createBrowserView({window_, 1, 8, 8, 460, 320, true, true});
     HWND browser = GetWindow(view, GW_CHILD);
     ASSERT_NE(browser, nullptr);
     MoveWindow(view, 8, 8, 300, 120, TRUE);
@@ -159,7 +159,7 @@ TEST_F(BrowserViewTest, TheBrowserFillsTheViewAtEverySize) {
 }
 
 TEST_F(BrowserViewTest, FocusGivenToAnEnabledViewGoesToTheBrowser) {
-    HWND view = createBrowserView(window_, 1, 8, 8, 460, 320, true, true);
+    HWND view = createBrowserView({window_, 1, 8, 8, 460, 320, true, true});
     setBrowserAddress(view, "about:blank");
     pumpFor(200);
     SetFocus(edit_);
@@ -169,7 +169,7 @@ TEST_F(BrowserViewTest, FocusGivenToAnEnabledViewGoesToTheBrowser) {
 }
 
 TEST_F(BrowserViewTest, ADisabledViewLetsNoInputOrFocusReachTheBrowser) {
-    HWND view = createBrowserView(window_, 1, 8, 8, 460, 320, false, true);
+    HWND view = createBrowserView({window_, 1, 8, 8, 460, 320, true, false});
     ASSERT_NE(view, nullptr);
     EXPECT_FALSE(IsWindowEnabled(view));
     EXPECT_TRUE(GetWindowLongW(view, GWL_STYLE) & WS_TABSTOP);
@@ -216,7 +216,7 @@ TEST_F(BrowserViewTest, DestroyingTheParentReleasesEverything) {
     auto round = [] {
         HWND parent = CreateWindowW(L"BrowserViewTest", L"", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
                                     nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        HWND view = createBrowserView(parent, 1, 0, 0, 280, 160, true, true);
+        HWND view = createBrowserView({parent, 1, 0, 0, 280, 160, true, true});
         setBrowserAddress(view, "127.0.0.1:1/000.txt");
         pumpFor(20);
         DestroyWindow(parent);
@@ -229,8 +229,8 @@ TEST_F(BrowserViewTest, DestroyingTheParentReleasesEverything) {
 }
 
 TEST_F(BrowserViewTest, Screenshot) {
-    createBrowserView(window_, 1, 8, 8, 460, 160, true, true);
-    HWND banner = createBrowserView(window_, 2, 8, 176, 460, 32, false, true);
+    createBrowserView({window_, 1, 8, 8, 460, 160, true, true});
+    HWND banner = createBrowserView({window_, 2, 8, 176, 460, 32, true, false});
     setBrowserAddress(banner, "127.0.0.1:1/111.txt");
     pumpFor(300);
     UpdateWindow(window_);

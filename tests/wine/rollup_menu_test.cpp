@@ -71,8 +71,8 @@ class RollupMenuTest : public ::testing::Test {
     }
 
     RecordingParent parent{kWidth + 20, kHeight + 20};
-    HWND menu =
-        createRollupMenu(parent.window(), kMenuId, 10, 10, kWidth, kHeight, true, categoryGroups());
+    HWND menu = createRollupMenu({parent.window(), kMenuId, 10, 10, kWidth, kHeight, true, true},
+                                 categoryGroups());
 };
 
 using Clicks = std::vector<std::pair<int, int>>;
@@ -171,8 +171,8 @@ TEST_F(RollupMenuTest, KeyboardWalksHeadersAndEntriesAndActivatesThem) {
 }
 
 TEST_F(RollupMenuTest, TakesTheFocusOnAClickOnlyAsATabStop) {
-    HWND plain = createRollupMenu(parent.window(), kMenuId + 1, 0, 0, kWidth, kHeight, false,
-                                  categoryGroups());
+    HWND plain = createRollupMenu(
+        {parent.window(), kMenuId + 1, 0, 0, kWidth, kHeight, false, true}, categoryGroups());
     SetFocus(parent.window());
     SendMessageW(plain, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 40));
     SendMessageW(plain, WM_LBUTTONUP, 0, MAKELPARAM(40, 40));

@@ -224,8 +224,8 @@ class SkinLibraryTest : public ::testing::Test {
     HWND combo = createComboBox({frame, 3, 10, 80, 150, 20, true, true}, {"一", "二"}, "组合框");
     HWND list =
         createListView({frame, 4, 180, 10, 300, 150, true, true}, {{"序号", 60}, {"标题", 200}});
-    HWND groupBox = createGroupBox(frame, 5, 10, 180, 240, 120, "分组框");
-    HWND menu = createRollupMenu(frame, 6, 300, 180, 150, 200, false,
+    HWND groupBox = createGroupBox({frame, 5, 10, 180, 240, 120, false, true}, "分组框");
+    HWND menu = createRollupMenu({frame, 6, 300, 180, 150, 200, false, true},
                                  {{"电视直播", {"东方卫视", "北京卫视"}}, {"游戏直播", {"手游"}}});
 };
 

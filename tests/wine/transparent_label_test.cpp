@@ -44,7 +44,8 @@ int reddishPixels(HWND window) {
 
 TEST(TransparentLabelTest, PressingTheLeftButtonTellsTheParent) {
     RecordingParent parent(200, 60);
-    HWND label = createTransparentLabel(parent.window(), 7, 10, 10, 66, 24, "论坛", kRed);
+    HWND label =
+        createTransparentLabel({parent.window(), 7, 10, 10, 66, 24, false, true}, "论坛", kRed);
     ASSERT_NE(label, nullptr);
     SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
@@ -60,7 +61,7 @@ TEST(TransparentLabelTest, PressingTheLeftButtonTellsTheParent) {
 TEST(TransparentLabelTest, ShowsWhatLiesBehindItAroundItsText) {
     RecordingParent parent(240, 100, kGreen);
     HWND box = groupBox(parent.window(), 10, 10, 200, 80);
-    HWND label = createTransparentLabel(box, 1, 0, 30, 80, 24, "友情链接：", kRed);
+    HWND label = createTransparentLabel({box, 1, 0, 30, 80, 24, false, true}, "友情链接：", kRed);
     parent.paintNow();
     EXPECT_EQ(pixelAt(label, 40, 22), kGreen);
     EXPECT_NE(pixelAt(label, 0, 22), kGreen);  // the group box's left frame line
@@ -71,8 +72,8 @@ TEST(TransparentLabelTest, ShowsWhatLiesBehindItAroundItsText) {
 // takes the face colour from the brush the box hands its static children.
 TEST(TransparentLabelTest, InsideTheProgramsGroupBoxShowsTheBoxFace) {
     RecordingParent parent(240, 100, kGreen);
-    HWND box = createGroupBox(parent.window(), 1, 10, 10, 200, 80, "");
-    HWND label = createTransparentLabel(box, 2, 20, 30, 80, 24, "友情链接：", kRed);
+    HWND box = createGroupBox({parent.window(), 1, 10, 10, 200, 80, false, true}, "");
+    HWND label = createTransparentLabel({box, 2, 20, 30, 80, 24, false, true}, "友情链接：", kRed);
     parent.paintNow();
     EXPECT_EQ(pixelAt(label, 40, 22), GetSysColor(COLOR_BTNFACE));
     EXPECT_GT(reddishPixels(label), 20);
@@ -80,11 +81,12 @@ TEST(TransparentLabelTest, InsideTheProgramsGroupBoxShowsTheBoxFace) {
 
 TEST(TransparentLabelTest, ScreenshotOfTheLinkRow) {
     RecordingParent parent(792, 90);
-    HWND box = createGroupBox(parent.window(), 1, 8, 8, 776, 74, "");
-    createTransparentLabel(box, 2, 158, 9, 66, 24, "友情链接：", RGB(0, 0, 0));
-    createTransparentLabel(box, 1, 224, 11, 66, 24, "软件论坛", kRed);
-    createTransparentLabel(box, 3, 288, 13, 66, 24, "精品网站", RGB(128, 0, 128));
-    createTransparentLabel(box, 4, 352, 14, 88, 24, "更多等待添加", RGB(0, 128, 128));
+    HWND box = createGroupBox({parent.window(), 1, 8, 8, 776, 74, false, true}, "");
+    createTransparentLabel({box, 2, 158, 9, 66, 24, false, true}, "友情链接：", RGB(0, 0, 0));
+    createTransparentLabel({box, 1, 224, 11, 66, 24, false, true}, "软件论坛", kRed);
+    createTransparentLabel({box, 3, 288, 13, 66, 24, false, true}, "精品网站", RGB(128, 0, 128));
+    createTransparentLabel({box, 4, 352, 14, 88, 24, false, true}, "更多等待添加",
+                           RGB(0, 128, 128));
     parent.paintNow();
     EXPECT_TRUE(saveScreenshot(parent.window(), L"transparent_label"));
 }

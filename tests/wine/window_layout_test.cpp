@@ -68,13 +68,13 @@ class TestWindowLayoutTest : public testing::Test {
         top =
             CreateWindowExW(0, L"NuvriLayoutTestWindow", L"布局", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                             20, 20, 640, 480, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        box = createGroupBox(top, 1, 10, 10, 300, 200, "分组");
+        box = createGroupBox({top, 1, 10, 10, 300, 200, false, true}, "分组");
         insideButton = createButton(box, 10, 20, 80, 24);
         parked = createButton(box, 10, 230, 80, 24);
         list =
             createListView({top, 2, 320, 10, 250, 200, true, true}, {{"序号", 100}, {"标题", 60}});
         combo = createComboBox({top, 3, 10, 260, 200, 20, true, true}, {"一", "二"}, "");
-        empty = createGroupBox(top, 4, 400, 300, 0, 0, "");
+        empty = createGroupBox({top, 4, 400, 300, 0, 0, false, true}, "");
         inEmpty = createButton(empty, 5, 5, 40, 20);
         doomed = createButton(top, 10, 300, 50, 20);
 
