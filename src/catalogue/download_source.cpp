@@ -9,7 +9,7 @@
 #include "http/native_http_request.h"
 #include "win32/list_view.h"
 #include "win32/named_controls.h"
-#include "win32/window_text.h"
+#include "win32/standard_controls.h"
 
 namespace {
 

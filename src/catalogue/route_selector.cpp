@@ -5,7 +5,7 @@
 #include "catalogue/list_actions.h"
 #include "common/program_controls.h"
 #include "win32/named_controls.h"
-#include "win32/window_text.h"
+#include "win32/standard_controls.h"
 
 namespace {
 

@@ -109,3 +109,7 @@ bool isConfirmedChoice(HWND combo, int code) {
     }
     return false;
 }
+
+std::int32_t selectedItem(HWND combo) {
+    return static_cast<std::int32_t>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+}

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "child_place.h"
@@ -36,6 +37,9 @@ inline constexpr int kComboChoiceConfirmed = 0x7E01;
 // one kComboChoiceConfirmed to the root window, and the others of the same
 // confirmation post nothing more.
 bool isConfirmedChoice(HWND combo, int code);
+
+// The selected item of a combo box; -1 when none is.
+std::int32_t selectedItem(HWND combo);
 
 // Makes the closed field of `combo` `height` pixels high again; a drop-down
 // combo box works that height out from its font whenever its width changes.

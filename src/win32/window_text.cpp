@@ -18,7 +18,3 @@ std::wstring wideWindowText(HWND window) {
         GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
-
-std::int32_t selectedItem(HWND combo) {
-    return static_cast<std::int32_t>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
-}

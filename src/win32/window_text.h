@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 
 #include "common/value_types.h"
@@ -12,5 +11,3 @@ void setWindowTitle(HWND window, const Text& title);
 Text windowTitle(HWND window);
 // The window's text as the system holds it, for drawing it.
 std::wstring wideWindowText(HWND window);
-// The selected item of a combo box; -1 when none is.
-std::int32_t selectedItem(HWND combo);
