@@ -1,7 +1,7 @@
 #pragma once
 // The program's windows and controls by their template names, so that every
 // handler reaches a control by the name the window template gives it
-// (common/program_controls.h names those the handlers use).
+// (common/program_controls.h spells the names).
 
 #include <windows.h>
 

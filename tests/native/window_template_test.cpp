@@ -36,10 +36,10 @@ TEST(WindowTemplateTest, ProgramTemplateHoldsEveryControlInTabOrder) {
     EXPECT_EQ(parsed->width, 960);
     EXPECT_EQ(parsed->height, 706);
     ASSERT_EQ(parsed->controls.size(), 21u);
-    EXPECT_EQ(parsed->controls.front().name, "分组框1");
+    EXPECT_EQ(parsed->controls.front().name, kResourceBox);
     EXPECT_EQ(parsed->controls.back().name, kCategoryMenu);
 
-    const ControlTemplate* tip = parsed->control("标签3");
+    const ControlTemplate* tip = parsed->control(kTipsLabel);
     ASSERT_TRUE(tip);
     EXPECT_EQ(tip->text.substr(0, 10), "\r\n\r\n\r\n温馨");
     const ControlTemplate* menu = parsed->control(kCategoryMenu);
@@ -52,13 +52,15 @@ TEST(WindowTemplateTest, ProgramTemplateHoldsEveryControlInTabOrder) {
     EXPECT_EQ(menu->groups[0].entries[19], "");
     EXPECT_EQ(parsed->control(kRouteSelector)->items.size(), 13u);
     EXPECT_EQ(parsed->control(kForumLink)->color, 0x0000FFu);
-    EXPECT_TRUE(parsed->control("超文本浏览框2")->disabled);
+    EXPECT_TRUE(parsed->control(kNoticeView)->disabled);
     ASSERT_EQ(parsed->menus.size(), 1u);
-    // The names the handlers use, which the program checks again at start-up.
+    // The names of the controls, which the program checks again at start-up:
+    // one for each control.
     EXPECT_EQ(parsed->name, kMainWindow);
     for (const char* name : kNamedWindows) {
         EXPECT_TRUE(name == parsed->name || parsed->control(name)) << name;
     }
+    EXPECT_EQ(std::size(kNamedWindows), parsed->controls.size() + 1);
     EXPECT_EQ(parsed->menus[0].name, kDownloadMenu);
     EXPECT_EQ(parsed->menus[0].items, (std::vector<Text>{"打开下载网址", "复制地址+名称", "清空"}));
 }

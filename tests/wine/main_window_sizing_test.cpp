@@ -58,7 +58,7 @@ class MainWindowSizingTest : public testing::Test {
         for (HWND comboBox : comboBoxes) {
             EXPECT_EQ(placeIn(comboBox, GetParent(comboBox)).bottom, 20);
         }
-        HWND box = window->control("分组框1");
+        HWND box = window->control(kResourceBox);
         for (const char* parked : kParkedControls) {
             EXPECT_GE(placeIn(window->control(parked), box).top, clientSize(box).cy) << parked;
         }

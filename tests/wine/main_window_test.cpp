@@ -32,21 +32,21 @@ struct Expected {
 };
 
 const Expected kControls[] = {
-    {"分组框1",
+    {kResourceBox,
      L"NuvriGroupBox",
      nullptr,
      {9, 5, 310, 251},
      L"资源区点击标题即可播放",
      false,
      false},
-    {kCatalogueList, L"SysListView32", "分组框1", {3, 15, 304, 236}, L"", true, false},
-    {kRouteSelector, L"ComboBox", "分组框1", {14, 531, 297, 20}, L"", true, false},
-    {"组合框1", L"ComboBox", "分组框1", {46, 536, 296, 20}, L"", false, false},
-    {"按钮1", L"Button", "分组框1", {230, 486, 88, 24}, L"跳转", true, false},
-    {"调节器1", L"msctls_updown32", "分组框1", {102, 550, 48, 24}, L"", false, false},
-    {"标签1", L"Static", "分组框1", {54, 555, 56, 16}, L"资源分类", false, false},
-    {"标签2", L"Static", "分组框1", {163, 554, 56, 16}, L"?/?", false, false},
-    {"标签3",
+    {kCatalogueList, L"SysListView32", kResourceBox, {3, 15, 304, 236}, L"", true, false},
+    {kRouteSelector, L"ComboBox", kResourceBox, {14, 531, 297, 20}, L"", true, false},
+    {kSpareCombo, L"ComboBox", kResourceBox, {46, 536, 296, 20}, L"", false, false},
+    {kJumpButton, L"Button", kResourceBox, {230, 486, 88, 24}, L"跳转", true, false},
+    {kSpareSpin, L"msctls_updown32", kResourceBox, {102, 550, 48, 24}, L"", false, false},
+    {kCategoryLabel, L"Static", kResourceBox, {54, 555, 56, 16}, L"资源分类", false, false},
+    {kPageLabel, L"Static", kResourceBox, {163, 554, 56, 16}, L"?/?", false, false},
+    {kTipsLabel,
      L"Static",
      nullptr,
      {16, 256, 288, 112},
@@ -55,7 +55,7 @@ const Expected kControls[] = {
      L"软件使用人数较多丶缓冲速度取决于自己网速",
      false,
      false},
-    {"分组框2",
+    {kPlayerBox,
      L"NuvriGroupBox",
      nullptr,
      {323, 13, 464, 363},
@@ -64,50 +64,50 @@ const Expected kControls[] = {
      false},
     {kPlayerView,
      L"NuvriBrowserView",
-     "分组框2",
+     kPlayerBox,
      {3, 17, 458, 346},
      L"http://127.0.0.1:8460/Nuvri公告.txt",
      true,
      false},
-    {"分组框3", L"NuvriGroupBox", nullptr, {8, 376, 776, 168}, L"", false, false},
-    {kDownloadSource, L"ComboBox", "分组框3", {8, 8, 120, 20}, L"点我选择下载地址", true, false},
-    {kDownloadList, L"SysListView32", "分组框3", {8, 38, 760, 128}, L"", true, false},
-    {"透明标签2",
+    {kDownloadBox, L"NuvriGroupBox", nullptr, {8, 376, 776, 168}, L"", false, false},
+    {kDownloadSource, L"ComboBox", kDownloadBox, {8, 8, 120, 20}, L"点我选择下载地址", true, false},
+    {kDownloadList, L"SysListView32", kDownloadBox, {8, 38, 760, 128}, L"", true, false},
+    {kLinksCaption,
      L"NuvriTransparentLabel",
-     "分组框3",
+     kDownloadBox,
      {158, 9, 66, 24},
      L"友情链接：",
      false,
      false},
     {kForumLink,
      L"NuvriTransparentLabel",
-     "分组框3",
+     kDownloadBox,
      {224, 11, 66, 24},
      L"Nuvri论坛",
      false,
      false},
-    {"透明标签3",
+    {kSiteLink,
      L"NuvriTransparentLabel",
-     "分组框3",
+     kDownloadBox,
      {288, 13, 66, 24},
      L"Nuvri官网",
      false,
      false},
-    {"透明标签4",
+    {kMoreLinks,
      L"NuvriTransparentLabel",
-     "分组框3",
+     kDownloadBox,
      {352, 14, 88, 24},
      L"更多等待添加",
      false,
      false},
-    {"超文本浏览框2",
+    {kNoticeView,
      L"NuvriBrowserView",
      nullptr,
      {8, 552, 936, 32},
      L"http://127.0.0.1:8460/000.txt",
      true,
      true},
-    {"超文本浏览框3",
+    {kAdvertView,
      L"NuvriBrowserView",
      nullptr,
      {8, 592, 936, 64},
@@ -175,7 +175,7 @@ EventTable recordingTable() {
         {kDownloadList, ControlEvent::RightClick},
         {kDownloadMenu, ControlEvent::MenuEntryChosen},
         {kForumLink, ControlEvent::LeftButtonPressed},
-        {"按钮1", ControlEvent::Clicked},
+        {kJumpButton, ControlEvent::Clicked},
     };
     EventTable table;
     for (const auto& [source, event] : events) {
@@ -251,13 +251,13 @@ TEST_F(MainWindowTest, ListsComboBoxesAndMenusHoldTheirItems) {
     EXPECT_EQ(routes[2], L"线路2每个线路（1000部）不同视频");
     EXPECT_EQ(routes[11], L"线路11每个线路（1000部）不同视频");
     EXPECT_EQ(routes[12], L"");
-    const auto categories = comboItems(control("组合框1"));
+    const auto categories = comboItems(control(kSpareCombo));
     ASSERT_EQ(categories.size(), 6u);
     EXPECT_EQ(categories[0], L"首页");
     EXPECT_EQ(categories[5], L"最新电影");
     EXPECT_EQ(comboItems(control(kDownloadSource)),
               (std::vector<std::wstring>{L"视频下载", L"套图下载"}));
-    for (const char* combo : {"组合框1", kRouteSelector, kDownloadSource}) {
+    for (const char* combo : {kSpareCombo, kRouteSelector, kDownloadSource}) {
         EXPECT_EQ(SendMessageW(control(combo), CB_GETCURSEL, 0, 0), CB_ERR) << combo;
     }
 
@@ -292,9 +292,9 @@ TEST_F(MainWindowTest, CategoryMenuHoldsSevenGroupsOfThirtyEightEntries) {
 
 TEST_F(MainWindowTest, ParkedControlsLieOutsideTheirGroupBox) {
     RECT box;
-    GetClientRect(control("分组框1"), &box);
+    GetClientRect(control(kResourceBox), &box);
     for (const char* parked : kParkedControls) {
-        EXPECT_GT(placeIn(control(parked), control("分组框1")).top, box.bottom) << parked;
+        EXPECT_GT(placeIn(control(parked), control(kResourceBox)).top, box.bottom) << parked;
     }
 }
 
@@ -324,7 +324,7 @@ TEST_F(MainWindowTest, ControlEventsReachTheirHandlers) {
     SendMessageW(GetParent(routes), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(routes), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(routes));
     dispatchQueuedMessages();
-    SendMessageW(control("按钮1"), BM_CLICK, 0, 0);
+    SendMessageW(control(kJumpButton), BM_CLICK, 0, 0);
     HWND list = control(kCatalogueList);
     SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(50, 50));
     HWND downloads = control(kDownloadList);
@@ -333,13 +333,13 @@ TEST_F(MainWindowTest, ControlEventsReachTheirHandlers) {
     PostMessageW(downloads, WM_RBUTTONUP, 0, MAKELPARAM(300, 80));
     SendMessageW(downloads, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(300, 80));
     SendMessageW(control(kForumLink), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(control("透明标签3"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(control(kSiteLink), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageW(window->handle(), WM_COMMAND, MAKEWPARAM(3001, 0), 0);  // the menu's 2nd entry
 
     const std::vector<RaisedEvent> expected = {
         {kCategoryMenu, ControlEvent::EntryClicked, 1, 3},
         {kRouteSelector, ControlEvent::ItemSelected, 0, 0},
-        {"按钮1", ControlEvent::Clicked, 0, 0},
+        {kJumpButton, ControlEvent::Clicked, 0, 0},
         {kCatalogueList, ControlEvent::DoubleClick, 0, 0},
         {kDownloadList, ControlEvent::RightClick, 0, 0},
         {kForumLink, ControlEvent::LeftButtonPressed, 0, 0},
