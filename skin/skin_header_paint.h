@@ -3,6 +3,7 @@
 // header's NM_CUSTOMDRAW, which reaches the list view (the header's parent).
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 struct HeaderColours {

@@ -105,7 +105,8 @@ TEST(SkinFormat, RejectsEveryShortenedSkin) {
 TEST(SkinFormat, RejectsEveryChangedByte) {
     const Bytes bytes = builtSkin();
     for (std::size_t at = 0; at < bytes.size(); ++at) {
-        for (const std::uint8_t flip : {std::uint8_t{0x01}, std::uint8_t{0x80}, std::uint8_t{0xFF}}) {
+        for (const std::uint8_t flip :
+             {std::uint8_t{0x01}, std::uint8_t{0x80}, std::uint8_t{0xFF}}) {
             Bytes damaged = bytes;
             damaged[at] ^= flip;
             EXPECT_FALSE(parseExact(damaged)) << "byte " << at << " ^ " << int{flip};

@@ -59,13 +59,13 @@ std::int32_t SkinBinding::call(const char* exportName,
 
 std::int32_t SkinBinding::attachEx(const std::optional<Text>& skinFile, std::int32_t first,
                                    std::int32_t second, std::int32_t third) {
-    return call("SkinH_AttachEx", {text(skinFile), integer(first), integer(second), integer(third)});
+    return call("SkinH_AttachEx",
+                {text(skinFile), integer(first), integer(second), integer(third)});
 }
 
 std::int32_t SkinBinding::attachRes(std::span<const std::uint8_t> data,
                                     const std::optional<Text>& password) {
-    return call("SkinH_AttachRes", {address(data.data()), data.size(),
-                                    text(password), 0, 0, 0});
+    return call("SkinH_AttachRes", {address(data.data()), data.size(), text(password), 0, 0, 0});
 }
 
 std::int32_t SkinBinding::attachResEx(const std::optional<Text>& first,
@@ -81,12 +81,14 @@ std::int32_t SkinBinding::setTitleMenuBar(std::intptr_t window, bool show, std::
 
 std::int32_t SkinBinding::setForeColor(std::intptr_t window, std::int32_t red, std::int32_t green,
                                        std::int32_t blue) {
-    return call("SkinH_SetForeColor", {handle(window), integer(red), integer(green), integer(blue)});
+    return call("SkinH_SetForeColor",
+                {handle(window), integer(red), integer(green), integer(blue)});
 }
 
 std::int32_t SkinBinding::setBackColor(std::intptr_t window, std::int32_t red, std::int32_t green,
                                        std::int32_t blue) {
-    return call("SkinH_SetBackColor", {handle(window), integer(red), integer(green), integer(blue)});
+    return call("SkinH_SetBackColor",
+                {handle(window), integer(red), integer(green), integer(blue)});
 }
 
 std::int32_t SkinBinding::setAero(bool enable) {

@@ -23,8 +23,7 @@ class SkinBinding {
     std::int32_t attachEx(const std::optional<Text>& skinFile, std::int32_t first,
                           std::int32_t second, std::int32_t third);
     // An empty `data` passes a length of 0.
-    std::int32_t attachRes(std::span<const std::uint8_t> data,
-                           const std::optional<Text>& password);
+    std::int32_t attachRes(std::span<const std::uint8_t> data, const std::optional<Text>& password);
     std::int32_t attachResEx(const std::optional<Text>& first, const std::optional<Text>& second);
     std::int32_t setTitleMenuBar(std::intptr_t window, bool show, std::int32_t first,
                                  std::int32_t second, std::int32_t third);
@@ -34,8 +33,8 @@ class SkinBinding {
                               std::int32_t blue);
     std::int32_t setAero(bool enable);
     std::int32_t setMenuAlpha(std::int32_t alpha);
-    std::int32_t nineBlt(std::intptr_t dc, std::int32_t left, std::int32_t top,
-                         std::int32_t right, std::int32_t bottom, std::int32_t piece);
+    std::int32_t nineBlt(std::intptr_t dc, std::int32_t left, std::int32_t top, std::int32_t right,
+                         std::int32_t bottom, std::int32_t piece);
     std::int32_t setWindowMovable(std::intptr_t window, bool movable);
     std::int32_t lockUpdate(std::intptr_t window, bool locked);
     std::int32_t map(std::intptr_t window, std::int32_t kind);

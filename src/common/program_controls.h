@@ -34,9 +34,8 @@ inline constexpr char kAdvertView[] = "超文本浏览框3";
 
 // Every window above; the popup menu is not a window.
 inline constexpr const char* kNamedWindows[] = {
-    kMainWindow,  kCategoryMenu,  kCatalogueList, kRouteSelector, kPlayerView,
-    kForumLink,   kDownloadSource, kDownloadList, kResourceBox,   kSpareCombo,
-    kJumpButton,  kSpareSpin,     kCategoryLabel, kPageLabel,     kTipsLabel,
-    kPlayerBox,   kDownloadBox,   kLinksCaption,  kSiteLink,      kMoreLinks,
-    kNoticeView,  kAdvertView,
+    kMainWindow,     kCategoryMenu, kCatalogueList, kRouteSelector, kPlayerView,  kForumLink,
+    kDownloadSource, kDownloadList, kResourceBox,   kSpareCombo,    kJumpButton,  kSpareSpin,
+    kCategoryLabel,  kPageLabel,    kTipsLabel,     kPlayerBox,     kDownloadBox, kLinksCaption,
+    kSiteLink,       kMoreLinks,    kNoticeView,    kAdvertView,
 };

@@ -1,8 +1,7 @@
-#include "text.h"
-
 #include <algorithm>
 
 #include "gbk_chars.h"
+#include "text.h"
 
 namespace gbk {
 

@@ -1,6 +1,5 @@
-#include "text.h"
-
 #include "gbk_chars.h"
+#include "text.h"
 
 namespace gbk {
 

@@ -1,7 +1,6 @@
-#include "text.h"
-
 #include <limits>
 
+#include "text.h"
 #include "text_scan.h"
 
 namespace gbk {

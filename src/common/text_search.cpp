@@ -1,5 +1,4 @@
 #include "text.h"
-
 #include "text_scan.h"
 
 namespace gbk {

@@ -1,6 +1,6 @@
-#include "text.h"
-
 #include <algorithm>
+
+#include "text.h"
 
 namespace gbk {
 

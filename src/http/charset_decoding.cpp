@@ -49,8 +49,8 @@ std::optional<Text> decodeWithStream(const Bytes& body, const Text& charset) {
     if (!stream) {
         return std::nullopt;
     }
-    const bool binaryOpen = automation::put(stream, "Type", kBinary) &&
-                            automation::put(stream, "Mode", kReadWrite);
+    const bool binaryOpen =
+        automation::put(stream, "Type", kBinary) && automation::put(stream, "Mode", kReadWrite);
     automation::call(stream, "Open");
     automation::call(stream, "Write", {Variant(body)});
     const bool readable = binaryOpen && automation::put(stream, "Position", std::int32_t{0}) &&

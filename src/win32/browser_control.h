@@ -3,6 +3,7 @@
 // its whole COM life: embedded on creation, torn down on destruction.
 
 #include <windows.h>
+
 #include <exdisp.h>
 #include <ole2.h>
 

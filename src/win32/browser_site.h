@@ -4,6 +4,7 @@
 // hears the control's navigation events.
 
 #include <windows.h>
+
 #include <ole2.h>
 
 #include <functional>

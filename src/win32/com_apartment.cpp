@@ -1,6 +1,6 @@
-#include <objbase.h>
-
 #include "common/com_apartment.h"
+
+#include <objbase.h>
 
 void enterComApartment() {
     CoInitialize(nullptr);

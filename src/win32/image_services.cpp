@@ -1,9 +1,10 @@
 // The in-memory loader's services in this process: the kernel's own memory,
 // library and heap functions, each looked up by name in the kernel module
 // once and kept for the life of the process.
+#include "app/module_loader/image_services.h"
+
 #include <windows.h>
 
-#include "app/module_loader/image_services.h"
 #include "app/module_loader/pe_image.h"
 
 namespace {
@@ -24,7 +25,9 @@ using EntryRoutine = BOOL WINAPI(HINSTANCE, DWORD, LPVOID);
 class KernelImageServices : public ImageServices {
   public:
 #if defined(_WIN64)
-    std::uint16_t machine() const override { return pe::kMachineAmd64; }
+    std::uint16_t machine() const override {
+        return pe::kMachineAmd64;
+    }
 
     bool addFunctionTable(void* table, std::uint32_t count, void* base) override {
         return addFunctionTable_(static_cast<PRUNTIME_FUNCTION>(table), count,
@@ -35,11 +38,17 @@ class KernelImageServices : public ImageServices {
         return deleteFunctionTable_(static_cast<PRUNTIME_FUNCTION>(table));
     }
 #else
-    std::uint16_t machine() const override { return pe::kMachineI386; }
+    std::uint16_t machine() const override {
+        return pe::kMachineI386;
+    }
 
     // 32-bit code unwinds by frames; the loader registers no table here.
-    bool addFunctionTable(void*, std::uint32_t, void*) override { return false; }
-    bool deleteFunctionTable(void*) override { return false; }
+    bool addFunctionTable(void*, std::uint32_t, void*) override {
+        return false;
+    }
+    bool deleteFunctionTable(void*) override {
+        return false;
+    }
 #endif
 
     void* allocate(void* address, std::uint32_t size, std::uint32_t type,
@@ -57,9 +66,13 @@ class KernelImageServices : public ImageServices {
     }
 
     // The image's own ANSI names, handed on byte for byte.
-    void* loadLibrary(const char* name) override { return loadLibraryA_(name); }
+    void* loadLibrary(const char* name) override {
+        return loadLibraryA_(name);
+    }
 
-    bool freeLibrary(void* module) override { return freeLibrary_(static_cast<HMODULE>(module)); }
+    bool freeLibrary(void* module) override {
+        return freeLibrary_(static_cast<HMODULE>(module));
+    }
 
     void* procAddress(void* module, const char* name) override {
         return reinterpret_cast<void*>(getProcAddress_(static_cast<HMODULE>(module), name));
@@ -77,7 +90,9 @@ class KernelImageServices : public ImageServices {
         return heapReAlloc_(heap_, flags, block, size);
     }
 
-    bool heapFree(void* block) override { return heapFree_(heap_, 0, block); }
+    bool heapFree(void* block) override {
+        return heapFree_(heap_, 0, block);
+    }
 
     std::int32_t callEntry(void* entry, void* base, std::uint32_t reason) override {
         return reinterpret_cast<EntryRoutine*>(entry)(static_cast<HINSTANCE>(base), reason,

@@ -1,6 +1,7 @@
 #include "process_setup.h"
 
 #include <windows.h>
+
 #include <ole2.h>
 
 #include <string>

@@ -17,7 +17,7 @@ __asm__(
     "    movl 12(%ebp), %esi\n"  // slots
     "    movl 16(%ebp), %ecx\n"  // count
     "    movl %esp, %edi\n"
-    "1:  testl %ecx, %ecx\n"     // the last slot first
+    "1:  testl %ecx, %ecx\n"  // the last slot first
     "    jz 2f\n"
     "    decl %ecx\n"
     "    pushl (%esi,%ecx,4)\n"

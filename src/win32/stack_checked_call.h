@@ -12,8 +12,8 @@
 // and calls `function`; returns its EDX:EAX. Sets `unbalanced` to 1 when the
 // stack pointer after the call is not where it was before the pushes (and
 // puts it back there), else to 0.
-extern "C" std::uint64_t callCheckingStack(const void* function, const std::uint32_t* slots,
-                                           std::uint32_t count, std::uint32_t* unbalanced)
-    __asm__("nuvriCallCheckingStack");
+extern "C" std::uint64_t callCheckingStack(
+    const void* function, const std::uint32_t* slots, std::uint32_t count,
+    std::uint32_t* unbalanced) __asm__("nuvriCallCheckingStack");
 
 #endif

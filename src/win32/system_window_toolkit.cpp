@@ -3,6 +3,7 @@
 // replacing the procedure of our Unicode window through an A function would
 // turn it into an ANSI window and garble its Chinese texts.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <cstddef>

@@ -1,6 +1,7 @@
 // The system's HTTP functions, each looked up by name in "Winhttp.dll" on
 // first use through the external-function table.
 #include <windows.h>
+
 #include <winhttp.h>
 
 #include "external_function.h"

@@ -1,6 +1,7 @@
+#include "common/automation.h"
+
 #include <gtest/gtest.h>
 
-#include "common/automation.h"
 #include "support/native_objects.h"
 #include "support/scripted_object.h"
 

@@ -1,3 +1,5 @@
+#include "catalogue/catalogue_entries.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -5,7 +7,6 @@
 #include <sstream>
 
 #include "app/window_template.h"
-#include "catalogue/catalogue_entries.h"
 #include "catalogue/list_item_patterns.h"
 #include "common/program_controls.h"
 #include "playback/playback.h"

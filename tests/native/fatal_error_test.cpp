@@ -1,10 +1,11 @@
+#include "common/fatal_error.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 #include "common/end_procedures.h"
-#include "common/fatal_error.h"
 #include "common/table.h"
 
 TEST(FatalErrorTextTest, NumberAndMessageEachAddTheirLines) {

@@ -65,8 +65,7 @@ class LoaderFixture : public ::testing::Test {
     }
 
     MappedImageServices services{Machine};
-    PeImage image =
-        Machine == pe::kMachineI386 ? sample::libraryImage() : sample::libraryImage64();
+    PeImage image = Machine == pe::kMachineI386 ? sample::libraryImage() : sample::libraryImage64();
 };
 
 using MemoryImageLoadTest = LoaderFixture<pe::kMachineI386>;
@@ -354,8 +353,7 @@ TEST_F(MemoryImage64LoadTest, ATakenBaseMovesEveryDir64TargetByTheWholeDifferenc
     EXPECT_EQ(quadAt(loaded, sample::kTextPointer), sample::kTextPointerValue64 + delta);
     EXPECT_EQ(quadAt(loaded, sample::kData), sample::kDataPointerValue64 + delta);
     EXPECT_EQ(wordAt(loaded, sample::kPaddedWord), sample::kPaddedWordValue) << "type 0 entry";
-    EXPECT_EQ(quadAt(loaded, image.optionalField(offsetof(pe::OptionalHeader64, ImageBase))),
-              base);
+    EXPECT_EQ(quadAt(loaded, image.optionalField(offsetof(pe::OptionalHeader64, ImageBase))), base);
     // Section addresses are recorded as their low 32 bits, which still give
     // each section's place: protections land on the right pages.
     EXPECT_EQ(services.protectionAt(static_cast<std::uint8_t*>(loaded->codeBase) + sample::kText),
@@ -370,7 +368,8 @@ TEST_F(MemoryImage64LoadTest, ImportSlotsGetWholeAddressesAndBit63MeansAnOrdinal
     EXPECT_EQ(quadAt(loaded, image.importSlots[0][0]), sample::kHighFunctions + sample::kTickCount);
     EXPECT_EQ(quadAt(loaded, image.importSlots[0][1]),
               sample::kHighFunctions + sample::kOrdinalFive);
-    EXPECT_EQ(quadAt(loaded, image.importSlots[1][0]), sample::kHighFunctions + sample::kMessageBox);
+    EXPECT_EQ(quadAt(loaded, image.importSlots[1][0]),
+              sample::kHighFunctions + sample::kMessageBox);
     EXPECT_TRUE(called("GetProcAddress 0x7001 #5"));
     freeImage(loaded, services);
 }
@@ -387,8 +386,8 @@ TEST_F(MemoryImage64LoadTest, TheExceptionTableIsRegisteredAroundTheEntryRoutine
     EXPECT_EQ(std::vector<std::string>(last - 2, last),
               (std::vector<std::string>{"RtlAddFunctionTable " + table + " 0x1 " + base,
                                         entry + " 0x1"}));
-    EXPECT_EQ(loaded->exceptionTable, static_cast<std::uint8_t*>(loaded->codeBase) +
-                                          image.exceptionTable);
+    EXPECT_EQ(loaded->exceptionTable,
+              static_cast<std::uint8_t*>(loaded->codeBase) + image.exceptionTable);
     services.calls.clear();
     freeImage(loaded, services);
     ASSERT_GE(services.calls.size(), 3u);
@@ -417,7 +416,9 @@ TEST_F(MemoryImage64LoadTest, ABadOrRefusedExceptionTableFailsTheLoadAndReleases
         {"unwind data past the image",
          [&] { image.put32(image.fileOffset(image.exceptionTable) + 8, image.sizeOfImage - 2); }},
         {"table past the image",
-         [&] { image.put32(image.directoryField(pe::kExceptionDirectory), image.sizeOfImage - 4); }},
+         [&] {
+             image.put32(image.directoryField(pe::kExceptionDirectory), image.sizeOfImage - 4);
+         }},
         {"table in an unreadable section", [&] { markTableSection(0, pe::kScnRead); }},
         {"table in a discardable section", [&] { markTableSection(pe::kScnDiscardable, 0); }},
     };

@@ -1,9 +1,10 @@
+#include "http/native_http_request.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "common/codepage.h"
-#include "http/native_http_request.h"
 #include "support/native_objects.h"
 #include "support/native_pending_events.h"
 #include "support/scripted_object.h"

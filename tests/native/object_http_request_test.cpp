@@ -1,7 +1,8 @@
+#include "http/object_http_request.h"
+
 #include <gtest/gtest.h>
 
 #include "common/text.h"
-#include "http/object_http_request.h"
 #include "support/native_objects.h"
 #include "support/scripted_object.h"
 

@@ -1,9 +1,10 @@
 // The re-layout on a tree of stand-in windows.
+#include "app/proportional_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "app/proportional_layout.h"
 #include "app/window_sizing.h"
 #include "common/program_state.h"
 #include "fake_window_tree.h"

@@ -1,9 +1,10 @@
 // The size-limit hook on a stand-in window.
+#include "app/window_sizing.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "app/window_sizing.h"
 #include "common/program_state.h"
 #include "fake_window_tree.h"
 

@@ -1,9 +1,10 @@
+#include "app/window_template.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "app/window_template.h"
 #include "common/program_controls.h"
 
 namespace {

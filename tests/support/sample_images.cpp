@@ -33,9 +33,8 @@ PeBuilder builderOf(bool wide, std::uint64_t base, std::uint16_t type) {
     builder.addSection(".bss", 0xC0000080, {}, 0x800);
 
     const auto pointer = static_cast<std::uint16_t>(type << 12);
-    builder.addRelocationBlock(kText,
-                               {static_cast<std::uint16_t>(pointer | (kTextPointer - kText)),
-                                kPaddedWord - kText});
+    builder.addRelocationBlock(
+        kText, {static_cast<std::uint16_t>(pointer | (kTextPointer - kText)), kPaddedWord - kText});
     builder.addRelocationBlock(kData, {pointer, 0x0000});
     builder.addImport({"KERNEL32.dll", {{"GetTickCount"}, {"", 5}}});
     builder.addImport({"USER32.dll", {{"MessageBoxW"}}, false});

@@ -1,10 +1,11 @@
+#include "textmatch/regexp_object/builtin_regexp.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "common/automation.h"
-#include "textmatch/regexp_object/builtin_regexp.h"
 
 namespace {
 

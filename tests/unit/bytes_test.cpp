@@ -1,6 +1,7 @@
+#include "common/bytes.h"
+
 #include <gtest/gtest.h>
 
-#include "common/bytes.h"
 #include "common/convert.h"
 
 namespace {

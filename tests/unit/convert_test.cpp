@@ -1,9 +1,9 @@
+#include "common/convert.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-
-#include "common/convert.h"
 
 namespace {
 

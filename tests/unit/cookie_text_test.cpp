@@ -1,6 +1,7 @@
+#include "http/cookie_text.h"
+
 #include <gtest/gtest.h>
 
-#include "http/cookie_text.h"
 #include "http/text_between.h"
 
 TEST(TextBetweenTest, FindsTheTextBetweenTheFirstMarkersFromStart) {
@@ -24,8 +25,9 @@ TEST(CookieTextTest, ResponseCookiesKeepNameAndValueOnly) {
                                "Set-Cookie: tmp=deleted; expires=Thu, 01-Jan-1970 00:00:01 GMT"),
         "sid=new; tmp=deleted");
     EXPECT_EQ(extractResponseCookies("X-Set-Cookie-Note: x; y\r\nSet-Cookie: a=1"), "; a=1");
-    EXPECT_EQ(extractResponseCookies("Access-Control-Expose-Headers: Set-Cookie\r\nSet-Cookie: a=1"),
-              "; a=1");
+    EXPECT_EQ(
+        extractResponseCookies("Access-Control-Expose-Headers: Set-Cookie\r\nSet-Cookie: a=1"),
+        "; a=1");
 }
 
 TEST(CookieTextTest, MergeReplacesByNameAndDropsDeletedOnes) {

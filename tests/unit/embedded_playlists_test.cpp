@@ -1,11 +1,11 @@
+#include "catalogue/embedded_playlists.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "catalogue/embedded_playlists.h"
 
 // These checks read the playlists with plain byte searches, apart from the
 // program's own extraction, so a fault in the data cannot hide behind one there.

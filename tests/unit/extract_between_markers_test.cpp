@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "catalogue/extract_between_markers.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "http/header_line.h"
+
+#include <gtest/gtest.h>
 
 TEST(HeaderLineTest, OnlyTheFirstColonSplitsAndBothSidesAreTrimmed) {
     EXPECT_EQ(headerName("X-Time: 10:30"), "X-Time");

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "common/program_state.h"
+
+#include <gtest/gtest.h>
 
 TEST(ProgramStateTest, LivesFromStartUpToTheEndProcedure) {
     EXPECT_EQ(programState(), nullptr);
@@ -34,8 +34,7 @@ struct SkinRelease {
 SkinRelease skinRelease;
 
 void recordSkinRelease(SkinBinding*) {
-    skinRelease = {true, count(programState()->itemTitles),
-                   count(programState()->childPlacements)};
+    skinRelease = {true, count(programState()->itemTitles), count(programState()->childPlacements)};
 }
 }  // namespace
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "textmatch/regex_matcher.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

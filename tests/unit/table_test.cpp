@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "common/table.h"
+
+#include <gtest/gtest.h>
 
 TEST(TableTest, RemoveClosesTheGapAndResizeKeepsTheFirstElements) {
     Table<int> table{1, 2, 3, 4};

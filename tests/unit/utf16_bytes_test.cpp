@@ -1,7 +1,8 @@
+#include "http/utf16_bytes.h"
+
 #include <gtest/gtest.h>
 
 #include "http/charset_decoding.h"
-#include "http/utf16_bytes.h"
 
 TEST(Utf16BytesTest, GbkTextBecomesLittleEndianUtf16WithItsTerminator) {
     EXPECT_EQ(gbkToUtf16(""), Bytes{});

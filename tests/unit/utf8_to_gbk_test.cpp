@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "common/utf8_to_gbk.h"
+
+#include <gtest/gtest.h>
 
 TEST(Utf8ToGbkTest, ChineseTitlesBecomeGbkAndTheTextEndsAtAZero) {
     EXPECT_EQ(utf8ToGbk("\xE8\x8B\xB1\xE9\x9B\x84\xE8\x81\x94\xE7\x9B\x9F abc"), "英雄联盟 abc");

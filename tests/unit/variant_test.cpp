@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "common/variant.h"
+
+#include <gtest/gtest.h>
 
 TEST(VariantTest, TextRoundTripsThroughUtf16) {
     Variant v = textValue("中文abc");

@@ -1,6 +1,7 @@
+#include "catalogue/web_address.h"
+
 #include <gtest/gtest.h>
 
-#include "catalogue/web_address.h"
 #include "common/address_encoding.h"
 
 TEST(WebAddressTest, HttpAndHttpsAddressesInAnyCaseAreWebAddresses) {

@@ -1,4 +1,7 @@
+#include "win32/browser_view.h"
+
 #include <windows.h>
+
 #include <gtest/gtest.h>
 #include <ole2.h>
 
@@ -8,7 +11,6 @@
 
 #include "queued_messages.h"
 #include "screenshot.h"
-#include "win32/browser_view.h"
 
 namespace {
 

@@ -1,8 +1,10 @@
+#include "win32/clipboard.h"
+
 #include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include "clipboard_data.h"
-#include "win32/clipboard.h"
 
 TEST(ClipboardTest, HoldsTheGbkBytesAndTheSameTextAsUnicode) {
     ASSERT_TRUE(toClipboard("视频-Nuvri福利下载-http://h/a.mp4"));

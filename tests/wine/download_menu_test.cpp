@@ -1,5 +1,7 @@
 // The download list's context menu in the real main window: a right click
 // shows it at the cursor, and its entries copy, clear and open addresses.
+#include "catalogue/download_menu.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -12,7 +14,6 @@
 #include <thread>
 #include <vector>
 
-#include "catalogue/download_menu.h"
 #include "clipboard_data.h"
 #include "common/program_controls.h"
 #include "program_window.h"

@@ -1,4 +1,5 @@
 #include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>

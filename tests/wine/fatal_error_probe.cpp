@@ -2,6 +2,8 @@
 //   fatal_error_probe REPORT index|allocation|template|external|stack
 // writes the box's text and caption and the end procedure's run to REPORT,
 // as UTF-16.
+#include "fatal_error_probe.h"
+
 #include <cstdio>
 #include <string>
 
@@ -9,7 +11,6 @@
 #include "common/end_procedures.h"
 #include "common/table.h"
 #include "dialog_watcher.h"
-#include "fatal_error_probe.h"
 #include "win32/external_function.h"
 
 namespace {

@@ -70,9 +70,9 @@ void* loadCompressAndFree() {
         EXPECT_GE(roomFor, size);
         std::vector<std::uint8_t> packed(roomFor);
         unsigned long packedSize = roomFor;
-        EXPECT_EQ(callZlib(compress, {word(packed.data()), word(&packedSize), word(text.data()),
-                                      size}),
-                  0);
+        EXPECT_EQ(
+            callZlib(compress, {word(packed.data()), word(&packedSize), word(text.data()), size}),
+            0);
         EXPECT_LT(packedSize, size / 4) << "a repeating text packs small";
         std::string unpacked(size, '\0');
         unsigned long unpackedSize = size;
@@ -83,9 +83,9 @@ void* loadCompressAndFree() {
         EXPECT_EQ(unpacked, text);
         // Z_BUF_ERROR: too little room is reported, not overrun.
         unsigned long tooSmall = 10;
-        EXPECT_EQ(callZlib(compress,
-                           {word(packed.data()), word(&tooSmall), word(text.data()), size}),
-                  -5);
+        EXPECT_EQ(
+            callZlib(compress, {word(packed.data()), word(&tooSmall), word(text.data()), size}),
+            -5);
     }
     EXPECT_EQ(findExport(image, "Compress"), nullptr);
 

@@ -3,6 +3,7 @@
 // on a screen too small for that, the same shrunk into the work area with the
 // proportions kept. Run in a prefix whose system DPI is 144.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 

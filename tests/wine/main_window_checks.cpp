@@ -7,7 +7,7 @@
 #include "common/program_controls.h"
 
 void expectTabVisitsTheTabStopsInTemplateOrder(const MainWindow& window) {
-    const char* order[] = {kCatalogueList,  kRouteSelector, kJumpButton,       kPlayerView,
+    const char* order[] = {kCatalogueList,  kRouteSelector, kJumpButton,   kPlayerView,
                            kDownloadSource, kDownloadList,  kCategoryMenu, kCatalogueList};
     SetForegroundWindow(window.handle());
     SetFocus(window.control(order[0]));

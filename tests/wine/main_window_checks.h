@@ -5,8 +5,8 @@
 #include "common/program_controls.h"
 
 // The controls parked below their group box 分组框1, out of sight.
-inline constexpr const char* kParkedControls[] = {kRouteSelector, kSpareCombo, kJumpButton,
-                                                  kSpareSpin,      kCategoryLabel,   kPageLabel};
+inline constexpr const char* kParkedControls[] = {kRouteSelector, kSpareCombo,    kJumpButton,
+                                                  kSpareSpin,     kCategoryLabel, kPageLabel};
 
 // Tab, pressed from the catalogue list, visits the tab stops in the
 // template's order and comes back to the list.

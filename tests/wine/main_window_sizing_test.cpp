@@ -3,6 +3,7 @@
 // putting on the skin, bounding its size and keeping its children in
 // proportion; then the skin taken off again.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 

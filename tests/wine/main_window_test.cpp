@@ -1,13 +1,15 @@
 // The main window as its template describes it, checked against the table
 // of the window's controls written out here independently.
+#include "app/main_window.h"
+
 #include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
 #include "app/main_window_template.h"
 #include "common/program_controls.h"
 #include "layout_snapshot.h"

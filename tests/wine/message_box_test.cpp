@@ -1,7 +1,8 @@
+#include "win32/message_box.h"
+
 #include <gtest/gtest.h>
 
 #include "dialog_watcher.h"
-#include "win32/message_box.h"
 
 TEST(MessageBoxTest, ReturnsThePressedButtonAsNumbered) {
     const struct {

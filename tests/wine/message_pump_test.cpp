@@ -1,7 +1,8 @@
-#include <windows.h>
-#include <gtest/gtest.h>
-
 #include "win32/message_pump.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,12 +1,13 @@
 // The request-object client for real: the system's request object against
 // the reference list service on the loopback address.
+#include "http/object_http_request.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "common/hosts.h"
 #include "common/text.h"
-#include "http/object_http_request.h"
 #include "win32/process_setup.h"
 
 namespace {

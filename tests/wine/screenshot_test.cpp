@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "screenshot.h"
+
+#include <gtest/gtest.h>
 
 TEST(ScreenshotTest, SavesAWindowWithChineseInterfaceTextAsPng) {
     HWND window = CreateWindowW(L"STATIC", L"界面字体：中文", WS_POPUP | WS_VISIBLE | WS_BORDER, 10,

@@ -1,7 +1,10 @@
 // The skin binding against a library that records its calls, loaded from
 // memory the way the program loads its skinning library.
-#include <gtest/gtest.h>
+#include "app/skin_binding.h"
+
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
@@ -9,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "app/skin_binding.h"
 #include "recording_skin/skin_call_log.h"
 
 namespace {
@@ -54,9 +56,9 @@ TEST_F(SkinBindingTest, AttachResPassesTheBytesTheirLengthThePasswordAndThreeZer
     EXPECT_EQ(skin.attachRes(data, std::nullopt), 12);
     EXPECT_STREQ(last().name, "SkinH_AttachRes");
     EXPECT_EQ(lastArguments(),
-              (std::vector<std::uint32_t>{static_cast<std::uint32_t>(
-                                              reinterpret_cast<std::uintptr_t>(data.data())),
-                                          7, 0, 0, 0, 0}));
+              (std::vector<std::uint32_t>{
+                  static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(data.data())), 7, 0,
+                  0, 0, 0}));
 
     EXPECT_EQ(skin.attachRes({}, Text("密码")), 12);
     EXPECT_EQ(last().arguments[1], 0u) << "an absent byte array has length 0";

@@ -2,6 +2,7 @@
 // gives a window of our controls, the windows created while it is attached,
 // and how exactly it gives everything back.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -86,7 +87,6 @@ class SkinLibrary {
   private:
     HMODULE module_;
 };
-
 
 // A plain top-level window in the system's button face colour.
 HWND createFrame(int left, int top, int width, int height) {

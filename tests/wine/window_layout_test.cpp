@@ -1,6 +1,7 @@
 // The size limits and the proportional re-layout on a real window with
 // nested children.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 

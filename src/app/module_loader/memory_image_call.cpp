@@ -31,7 +31,7 @@ struct Caller;
 template <std::size_t... Index>
 struct Caller<true, Index...> {
     LOADER_APART static std::uintptr_t call(void* function,
-                                           [[maybe_unused]] const std::uintptr_t* values) {
+                                            [[maybe_unused]] const std::uintptr_t* values) {
         return reinterpret_cast<std::uintptr_t (*)(Word<Index>...)>(function)(values[Index]...);
     }
 };
@@ -39,7 +39,7 @@ struct Caller<true, Index...> {
 template <std::size_t... Index>
 struct Caller<false, Index...> {
     LOADER_APART static std::uintptr_t call(void* function,
-                                           [[maybe_unused]] const std::uintptr_t* values) {
+                                            [[maybe_unused]] const std::uintptr_t* values) {
         return reinterpret_cast<std::uintptr_t(LOADER_STDCALL*)(Word<Index>...)>(function)(
             values[Index]...);
     }
@@ -47,7 +47,7 @@ struct Caller<false, Index...> {
 
 template <std::size_t... Index>
 std::uintptr_t callWith(void* function, bool callerCleans, const std::uintptr_t* values,
-                       std::index_sequence<Index...>) {
+                        std::index_sequence<Index...>) {
     return callerCleans ? Caller<true, Index...>::call(function, values)
                         : Caller<false, Index...>::call(function, values);
 }

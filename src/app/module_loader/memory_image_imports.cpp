@@ -65,8 +65,7 @@ bool resolveFunctions(const MemoryImage& image, const ImageLayout& layout,
 }  // namespace
 
 bool resolveImports(MemoryImage& image, const ImageLayout& layout, ImageServices& services) {
-    const pe::DataDirectory directory =
-        loadedHeaders(image).directories[pe::kImportDirectory];
+    const pe::DataDirectory directory = loadedHeaders(image).directories[pe::kImportDirectory];
     if (directory.Size == 0) {
         return true;
     }

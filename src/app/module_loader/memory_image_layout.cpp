@@ -1,12 +1,13 @@
 // The loader's checks of an image's headers and section table, made on the
 // bytes as given, before any address space is taken.
+#include "memory_image_layout.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstring>
 
 #include "image_bounds.h"
-#include "memory_image_layout.h"
 #include "pe_image.h"
 
 namespace {
@@ -44,8 +45,8 @@ std::optional<ImageHeaders> readOptional(const std::uint8_t* optional, std::uint
         return std::nullopt;
     }
     std::memcpy(&header, optional, std::min<std::size_t>(size, sizeof header));
-    const std::uint32_t count = std::min<std::uint32_t>(header.NumberOfRvaAndSizes,
-                                                        pe::kDirectoryCount);
+    const std::uint32_t count =
+        std::min<std::uint32_t>(header.NumberOfRvaAndSizes, pe::kDirectoryCount);
     if (header.Magic != magic || size < kFixed + count * sizeof(pe::DataDirectory)) {
         return std::nullopt;
     }
@@ -84,8 +85,7 @@ std::optional<ImageHeaders> readOptionalHeader(const std::uint8_t* optional, std
                                                   false);
     }
     if (machine == pe::kMachineAmd64) {
-        return readOptional<pe::OptionalHeader64>(optional, size, pe::kOptionalHeaderMagic64,
-                                                  true);
+        return readOptional<pe::OptionalHeader64>(optional, size, pe::kOptionalHeaderMagic64, true);
     }
     return std::nullopt;
 }

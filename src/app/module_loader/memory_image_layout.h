@@ -14,8 +14,8 @@
 // PE32+ image. Data directories past the image's NumberOfRvaAndSizes are
 // absent (zero).
 struct ImageHeaders {
-    bool wide;                   // PE32+: 64-bit image base, import entries and relocations
-    std::uint64_t imageBase;     // the preferred base
+    bool wide;                // PE32+: 64-bit image base, import entries and relocations
+    std::uint64_t imageBase;  // the preferred base
     std::uint32_t sizeOfImage;
     std::uint32_t sizeOfHeaders;
     std::uint32_t sectionAlignment;

@@ -16,8 +16,8 @@ void* reserveRange(const ImageLayout& layout, ImageServices& services) {
     void* base = nullptr;
     if (std::in_range<std::uintptr_t>(layout.imageBase)) {
         void* preferred = reinterpret_cast<void*>(static_cast<std::uintptr_t>(layout.imageBase));
-        base = services.allocate(preferred, layout.sizeOfImage, pe::kMemReserve,
-                                 pe::kPageReadWrite);
+        base =
+            services.allocate(preferred, layout.sizeOfImage, pe::kMemReserve, pe::kPageReadWrite);
     }
     if (!base) {
         base = services.allocate(nullptr, layout.sizeOfImage, pe::kMemReserve, pe::kPageReadWrite);

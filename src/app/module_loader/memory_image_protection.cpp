@@ -93,8 +93,8 @@ bool staysReadable(const MemoryImage& image, const ImageLayout& layout, std::uin
         const std::uint32_t start = section.Misc - imageAddress32(base);
         const std::uint32_t extent = protectedSize(section, headers);
         if ((section.Characteristics & pe::kScnRead) &&
-            !(section.Characteristics & pe::kScnDiscardable) && offset >= start &&
-            size <= extent && offset - start <= extent - size) {
+            !(section.Characteristics & pe::kScnDiscardable) && offset >= start && size <= extent &&
+            offset - start <= extent - size) {
             return true;
         }
     }

@@ -34,12 +34,10 @@ bool mapSections(MemoryImage& image, const ImageLayout& layout, const std::uint8
     std::uint8_t* optional = base + layout.ntOffset + pe::kSectionTableBase;
     if (layout.wide) {
         const std::uint64_t newBase = imageAddress(base);
-        std::memcpy(optional + offsetof(pe::OptionalHeader64, ImageBase), &newBase,
-                    sizeof newBase);
+        std::memcpy(optional + offsetof(pe::OptionalHeader64, ImageBase), &newBase, sizeof newBase);
     } else {
         const std::uint32_t newBase = imageAddress32(base);
-        std::memcpy(optional + offsetof(pe::OptionalHeader32, ImageBase), &newBase,
-                    sizeof newBase);
+        std::memcpy(optional + offsetof(pe::OptionalHeader32, ImageBase), &newBase, sizeof newBase);
     }
 
     for (std::uint32_t index = 0; index < layout.sectionCount; ++index) {

@@ -53,5 +53,4 @@ bool staysReadable(const MemoryImage& image, const ImageLayout& layout, std::uin
 // Registers a PE32+ image's exception table with the system; false when the
 // table lies outside the image or outside readable memory, or the system
 // refuses it.
-bool registerExceptionTable(MemoryImage& image, const ImageLayout& layout,
-                            ImageServices& services);
+bool registerExceptionTable(MemoryImage& image, const ImageLayout& layout, ImageServices& services);

@@ -22,11 +22,10 @@ static void record(const char* name, uint32_t count, const uint32_t* arguments, 
 }
 
 #define EXPORT __declspec(dllexport) uint32_t __stdcall
-#define RECORD(first_is_text, ...)                                        \
-    do {                                                                  \
-        const uint32_t arguments[] = {__VA_ARGS__};                       \
-        record(__func__, sizeof arguments / sizeof *arguments, arguments, \
-               first_is_text);                                            \
+#define RECORD(first_is_text, ...)                                                        \
+    do {                                                                                  \
+        const uint32_t arguments[] = {__VA_ARGS__};                                       \
+        record(__func__, sizeof arguments / sizeof *arguments, arguments, first_is_text); \
     } while (0)
 
 EXPORT SkinH_AttachEx(uint32_t a, uint32_t b, uint32_t c, uint32_t d) {

@@ -8,10 +8,10 @@
 #define SKIN_CALL_LOG_CAPACITY 64
 
 struct SkinCall {
-    char name[32];  /* the export, or "detach notification" */
+    char name[32]; /* the export, or "detach notification" */
     uint32_t count;
     uint32_t arguments[15];
-    char firstText[32];  /* the text the first argument points to, for text-taking exports */
+    char firstText[32]; /* the text the first argument points to, for text-taking exports */
 };
 
 struct SkinCallLog {
