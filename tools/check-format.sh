@@ -6,7 +6,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 command -v clang-format >/dev/null || { echo "check-format.sh: no clang-format" >&2; exit 2; }
 
-mapfile -t files < <(git ls-files '*.c' '*.cpp' '*.h' | grep -v '^tests/browser/')
+mapfile -t files < <(git ls-files '*.c' '*.cpp' '*.h')
 if [[ "${1:-}" == "--fix" ]]; then
     clang-format -i "${files[@]}"
     exit 0
