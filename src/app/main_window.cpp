@@ -148,7 +148,7 @@ bool MainWindow::onCommand(int id, int code, HWND control) {
     if (!source) {
         return false;
     }
-    if (source->kind == ControlKind::ComboBox && isConfirmedChoice(control, code)) {
+    if (source->kind == ControlKind::ComboBox && comboChoices_.acts(control, code)) {
         raise(source->name, ControlEvent::ItemSelected);
     } else if (source->kind == ControlKind::Button && code == BN_CLICKED) {
         raise(source->name, ControlEvent::Clicked);

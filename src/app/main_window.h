@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "control_events.h"
+#include "win32/combo_choice.h"
 #include "win32/popup_menu.h"
 #include "win32/top_level_window.h"
 #include "window_template.h"
@@ -47,4 +48,5 @@ class MainWindow final : public WindowEvents {
     HWND window_ = nullptr;
     std::vector<HWND> controls_;    // parallel to the template's controls
     std::vector<PopupMenu> menus_;  // parallel to the template's menus
+    ComboChoices comboChoices_;
 };

@@ -91,25 +91,6 @@ HWND createLabel(const ChildPlace& place, const Text& text) {
     return createChild(WC_STATICW, place, SS_LEFT | SS_NOPREFIX, text);
 }
 
-bool isConfirmedChoice(HWND combo, int code) {
-    // Set while a confirmation is posted and not yet delivered.
-    static constexpr wchar_t kPosted[] = L"NuvriChoicePosted";
-    if (code == kComboChoiceConfirmed) {
-        RemovePropW(combo, kPosted);
-        return true;
-    }
-    const bool confirming =
-        code == CBN_SELENDOK ||
-        (code == CBN_SELCHANGE && !SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0));
-    if (confirming && !GetPropW(combo, kPosted) &&
-        PostMessageW(GetAncestor(combo, GA_ROOT), WM_COMMAND,
-                     MAKEWPARAM(GetDlgCtrlID(combo), kComboChoiceConfirmed),
-                     reinterpret_cast<LPARAM>(combo))) {
-        SetPropW(combo, kPosted, combo);
-    }
-    return false;
-}
-
 std::int32_t selectedItem(HWND combo) {
     return static_cast<std::int32_t>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
 }

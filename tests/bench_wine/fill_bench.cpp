@@ -17,6 +17,7 @@
 #include "catalogue/extract_between_markers.h"
 #include "common/program_controls.h"
 #include "common/program_state.h"
+#include "win32/combo_choice.h"
 #include "win32/list_view.h"
 #include "win32/process_setup.h"
 #include "win32/standard_controls.h"

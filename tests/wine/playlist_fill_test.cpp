@@ -15,6 +15,7 @@
 #include "playback/playback.h"
 #include "program_window.h"
 #include "win32/browser_view.h"
+#include "win32/combo_choice.h"
 #include "win32/list_view.h"
 #include "win32/standard_controls.h"
 #include "win32/window_text.h"
