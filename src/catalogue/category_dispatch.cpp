@@ -32,22 +32,22 @@ void onCategoryEntryClicked(std::int32_t group, std::int32_t entry) {
     if (!found) {
         return;
     }
-    // Every entry but a notice decides the list or browser view 1: it
-    // overtakes a fill still running, and a fill is itself overtaken by a
-    // later action.
+    // Every entry but a notice decides the list, browser view 1 or both
+    // (list_actions.h): what it decides, it takes from a fill still running.
     switch (found->action) {
         case EntryAction::Notice:
             messageBox(found->text, MB_OK | MB_TASKMODAL, Text("信息："));
             return;
         case EntryAction::FixedPage:
-            beginListAction();
+            beginAction(ActionScope::PlayerView);
             setBrowserAddress(namedControl(kPlayerView), found->text);
             return;
         case EntryAction::EmbeddedList:
         case EntryAction::RemoteList:
             break;
     }
-    const std::uint32_t action = beginListAction();
+    const std::uint32_t rows = beginAction(ActionScope::CatalogueRows);
+    const std::uint32_t view = beginAction(ActionScope::PlayerView);
     if (found->action == EntryAction::EmbeddedList) {
         fillFromEmbeddedPlaylist(embeddedPlaylist(found->playlist), found->titleTag,
                                  found->addressTag);
@@ -56,7 +56,8 @@ void onCategoryEntryClicked(std::int32_t group, std::int32_t entry) {
         fillFromRemoteList(Text("http://") + kListServiceHost + found->text, found->pattern,
                            matcher);
     }
-    if (action == latestListAction()) {
+    if (rows == latestAction(ActionScope::CatalogueRows) &&
+        view == latestAction(ActionScope::PlayerView)) {
         showInformationPage();
     }
 }

@@ -16,7 +16,7 @@ void fillFromEmbeddedPlaylist(std::string_view playlist, std::string_view titleT
     ProgramState* state = programState();
     // A later action begun from the message processing of the extraction
     // overtakes this fill.
-    const std::uint32_t action = latestListAction();
+    const std::uint32_t action = latestAction(ActionScope::CatalogueRows);
     // The list is drawn once, when the fill is done.
     RowBatch batch(list);
     deleteAllRows(list);
@@ -27,7 +27,7 @@ void fillFromEmbeddedPlaylist(std::string_view playlist, std::string_view titleT
     Table<Text> addresses;
     extractBetweenMarkers(playlist, titleTag, "|", titles);
     extractBetweenMarkers(playlist, addressTag, "|", addresses);
-    if (action != latestListAction() || !state) {
+    if (action != latestAction(ActionScope::CatalogueRows) || !state) {
         return;
     }
     state->itemTitles = std::move(titles);

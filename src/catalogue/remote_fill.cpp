@@ -11,9 +11,9 @@
 void fillFromRemoteList(std::string_view address, const Text& pattern, RegexMatcher& matcher) {
     // The window may process messages while the request waits for its answer;
     // a later action begun meanwhile overtakes this fill.
-    const std::uint32_t action = latestListAction();
+    const std::uint32_t action = latestAction(ActionScope::CatalogueRows);
     const Bytes body = objectHttpRequest(address);
-    if (action != latestListAction()) {
+    if (action != latestAction(ActionScope::CatalogueRows)) {
         return;
     }
     const Text answer = utf8ToGbk(readText(body));

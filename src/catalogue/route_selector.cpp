@@ -24,7 +24,7 @@ void onRouteSelected() {
     if (item < 0 || item >= static_cast<std::int32_t>(std::size(kRoutes))) {
         return;
     }
-    beginListAction();
+    beginAction(ActionScope::CatalogueRows);
     const EmbeddedPlaylist route = kRoutes[item];
     const PlaylistTags tags = route == EmbeddedPlaylist::Collection ? kCollectionTags : kRouteTags;
     fillFromEmbeddedPlaylist(embeddedPlaylist(route), tags.title, tags.address);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -17,11 +16,13 @@
 #include "common/text.h"
 #include "common/utf8_to_gbk.h"
 #include "dialog_watcher.h"
+#include "later_action.h"
 #include "program_window.h"
 #include "queued_messages.h"
 #include "screenshot.h"
 #include "service_control.h"
 #include "win32/browser_view.h"
+#include "win32/combo_choice.h"
 #include "win32/list_view.h"
 #include "win32/rollup_menu.h"
 #include "win32/standard_controls.h"
@@ -82,50 +83,6 @@ class CategoryDispatchTest : public ProgramWindowTest {
     }
 };
 
-// A user action that arrives while a handler still runs: a message queued
-// before the handler starts performs it from the handler's first message
-// processing (the extraction of an embedded fill, the wait for a remote
-// answer), through a message-only window of the test.
-std::function<void()> laterAction;
-bool laterActionRan = false;
-bool firstActionRunning = false;
-
-LRESULT CALLBACK laterActionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_APP) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    laterActionRan = firstActionRunning;
-    std::function<void()> action = std::move(laterAction);
-    laterAction = nullptr;
-    action();
-    return 0;
-}
-
-HWND laterActionWindow() {
-    static const HWND window = [] {
-        WNDCLASSW windowClass = {};
-        windowClass.lpfnWndProc = laterActionProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"NuvriLaterAction";
-        RegisterClassW(&windowClass);
-        return CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                               nullptr, windowClass.hInstance, nullptr);
-    }();
-    return window;
-}
-
-// Performs `first`, and `later` while `first` still runs; true when `later`
-// really came in the middle.
-bool overtake(const std::function<void()>& first, std::function<void()> later) {
-    laterAction = std::move(later);
-    laterActionRan = false;
-    PostMessageW(laterActionWindow(), WM_APP, 0, 0);
-    firstActionRunning = true;
-    first();
-    firstActionRunning = false;
-    return laterActionRan;
-}
-
 std::vector<const CatalogueEntry*> entriesWith(EntryAction action) {
     std::vector<const CatalogueEntry*> found;
     for (const CatalogueEntry& entry : catalogueEntries()) {
@@ -158,8 +115,9 @@ TEST_F(CategoryDispatchTest, ARemoteFillReplacesTheRowsOfTheFillBefore) {
     EXPECT_EQ(rows(), expectedRows("/zb/douyu.php?p=4"));
 }
 
-// Whatever the kinds of two actions, the later one decides the list and
-// browser view 1; the overtaken fill writes no rows and leaves the view alone.
+// Whatever the kinds of two actions, the later one decides what it acts on:
+// the list and browser view 1, or the view alone; an overtaken fill writes no
+// rows and leaves the view alone.
 TEST_F(CategoryDispatchTest, ALaterActionOvertakesAFillStillRunning) {
     // The largest playlist: its extraction surely lets a timer through.
     const auto embeddedEntries = entriesWith(EntryAction::EmbeddedList);
@@ -191,10 +149,18 @@ TEST_F(CategoryDispatchTest, ALaterActionOvertakesAFillStillRunning) {
     EXPECT_EQ(browserAddress(player()), kInformationPage);
     serviceControl("reset");
 
+    // A channel takes browser view 1 alone: the fill still ends with its rows.
     SCOPED_TRACE("embedded, then television");
     ASSERT_TRUE(overtake(clickOn(embedded), clickOn(television)));
-    EXPECT_TRUE(rows().empty());
+    EXPECT_EQ(rows(), embeddedRows);
     EXPECT_EQ(browserAddress(player()), television->text);
+
+    SCOPED_TRACE("remote with a slow answer, then television");
+    setFault(remote->text, "mode=delay&ms=1500");
+    ASSERT_TRUE(overtake(clickOn(remote), clickOn(television)));
+    EXPECT_EQ(rows(), remoteRows);
+    EXPECT_EQ(browserAddress(player()), television->text);
+    serviceControl("reset");
 
     SCOPED_TRACE("route, then menu entry");
     HWND routes = window->control(kRouteSelector);
