@@ -27,7 +27,8 @@ XML = "text/xml; charset=utf-8"
 HTML = "text/html; charset=utf-8"
 MAX_BODY = 16 * 1024 * 1024
 DROP_LENGTH = 100000
-FAULT_MODES = ("delay", "drop", "close", "status", "not-utf8", "large", "items", "empty")
+FAULT_MODES = ("delay", "drop", "cut", "close", "status", "not-utf8", "large", "items",
+               "empty")
 COOKIES = {
     1: [("set-cookie", "a=1; path=/"), ("SET-COOKIE", "b=2")],
     2: [("Set-Cookie", "sid=new; path=/"),
@@ -280,6 +281,28 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.wfile.write(filler[:count])
         self.connection.shutdown(socket.SHUT_RDWR)
 
+    def cut(self, body, count):
+        """Announces BODY's whole length, sends its first COUNT bytes and
+        ends the connection, as a connection reset inside the body does."""
+        self.started = True
+        self.close_connection = True
+        self.send_response(200)
+        self.send_header("Content-Type", "text/plain")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        if self.command != "HEAD":
+            self.wfile.write(body[:count])
+        self.connection.shutdown(socket.SHUT_RDWR)
+
+    def normal_body(self, key):
+        """The body of the normal answer of a list or download list path."""
+        base, path = self.server.base, key.partition("?")[0]
+        if key in answers.LIST_PATHS:
+            return answers.list_answer(key, base)[0]
+        if path in ("/33.txt", "/2.txt"):
+            return answers.download_list(path[1:-4], base)
+        raise BadRequest("cut answers only list and download list paths")
+
     def large(self, mib, style):
         size, count, chunks = answers.large_answer(self.server.base, mib, style)
         self.started = True
@@ -301,6 +324,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.normal(key, path, urllib.parse.parse_qs(query))
         elif mode == "drop":
             self.drop(n)
+        elif mode == "cut":
+            self.cut(self.normal_body(key), n)
         elif mode == "close":
             self.hang_up()
         elif mode == "status":
@@ -351,7 +376,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if not path.startswith("/") or mode not in FAULT_MODES:
             raise BadRequest(f"path must start with / and mode be one of {', '.join(FAULT_MODES)}")
         # What n counts, its default and range, for the modes that use it.
-        n_ranges = {"drop": (1000, 0, DROP_LENGTH - 1), "large": (11, 1, 256),
+        n_ranges = {"drop": (1000, 0, DROP_LENGTH - 1), "cut": (100, 0, MAX_BODY),
+                    "large": (11, 1, 256),
                     "items": (1000, 0, 200000)}
         return request_key(path), {
             "mode": mode,

@@ -1,11 +1,14 @@
 #include "download_source.h"
 
 #include "catalogue/download_separator.h"
+#include "catalogue/list_actions.h"
+#include "common/bytes.h"
 #include "common/convert.h"
 #include "common/hosts.h"
 #include "common/program_controls.h"
 #include "common/program_state.h"
 #include "common/text.h"
+#include "http/download_answer.h"
 #include "http/native_http_request.h"
 #include "win32/list_view.h"
 #include "win32/named_controls.h"
@@ -31,9 +34,19 @@ void onDownloadSourceSelected() {
         return;
     }
     const DownloadSource& source = kSources[choice];
-    // The fetch lets other handlers run, a second choice included; each run
-    // empties the list before it fills, so the run that fills last decides.
-    const Text text = nativeHttpRequest(gbk::concat("http://", kDownloadHost, source.path));
+    // The fetch lets other handlers run, a later choice included; the list
+    // then shows what the later choice fetched.
+    const std::uint32_t action = beginAction(ActionScope::DownloadRows);
+    Text headers;
+    Text status;
+    Bytes body;
+    const Text answer = nativeHttpRequest(gbk::concat("http://", kDownloadHost, source.path), 0, {},
+                                          nullptr, nullptr, {}, &headers, false, {}, {}, {}, {}, {},
+                                          0, nullptr, &status, &body);
+    if (action != latestAction(ActionScope::DownloadRows)) {
+        return;
+    }
+    const Text text = wholeDownloadLines(answer, status, headers, body.size());
     if (ProgramState* state = programState()) {
         state->downloadListText = text;
     }

@@ -8,5 +8,7 @@
 // program's download list text, and fills kDownloadList with one row per
 // line: the running number, the title followed by "-Nuvri福利下载-", and the
 // address. A line without the separator keeps only its number; a failed
-// fetch leaves the list empty. No choice does nothing.
+// fetch or an answer that is not a success leaves the list empty, and a body
+// cut short loses its cut last line (http/download_answer.h). A later choice
+// made while the fetch runs decides the list. No choice does nothing.
 void onDownloadSourceSelected();

@@ -4,14 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include "common/convert.h"
 #include "common/hosts.h"
 #include "common/program_controls.h"
 #include "common/program_state.h"
 #include "common/text.h"
+#include "later_action.h"
 #include "program_window.h"
 #include "queued_messages.h"
 #include "screenshot.h"
 #include "service_control.h"
+#include "win32/combo_choice.h"
 #include "win32/list_view.h"
 #include "win32/standard_controls.h"
 
@@ -103,6 +106,43 @@ TEST_F(DownloadListTest, NoAnswerLeavesTheListEmptyAndNoChoiceChangesNothing) {
     choose(1);
     choose(-1);
     EXPECT_EQ(rowCount(list()), 9);
+}
+
+// An error page is no list, and a list cut short loses only its cut last
+// line: a reset inside the fifth line's address keeps the four lines before.
+TEST_F(DownloadListTest, OnlyWholeLinesOfASuccessfulAnswerBecomeRows) {
+    for (const char* fault : {"mode=status&code=500", "mode=status&code=404"}) {
+        choose(0);
+        serviceControl(Text("fault?path=%2F33.txt&") + fault);
+        choose(0);
+        EXPECT_EQ(rowCount(list()), 0) << fault;
+        serviceControl("reset");
+    }
+
+    choose(0);
+    const std::vector<Row> whole = rows();
+    const Text file = *programState()->downloadListText;
+    std::int32_t fifthLineEnd = 0;
+    for (int line = 0; line < 5; ++line) {
+        fifthLineEnd = gbk::find(file, "\r\n", fifthLineEnd + 1);
+    }
+    ASSERT_GT(fifthLineEnd, 10);
+    ASSERT_EQ(gbk::middle(file, fifthLineEnd - 4, 4), ".mp4");
+    serviceControl("fault?path=%2F33.txt&mode=cut&n=" + toText(fifthLineEnd - 4));
+    choose(0);
+    EXPECT_EQ(rows(), std::vector<Row>(whole.begin(), whole.begin() + 4));
+}
+
+// A choice made while the list of an earlier one is still arriving decides
+// the list: the rows are those of the item the selector shows.
+TEST_F(DownloadListTest, ALaterChoiceOvertakesAListStillArriving) {
+    choose(1);
+    const std::vector<Row> pictureSets = rows();
+    choose(0);
+    serviceControl("fault?path=%2F33.txt&mode=delay&ms=1000");
+    ASSERT_TRUE(overtake([] { choose(0); }, [] { choose(1); }));
+    EXPECT_EQ(selectedItem(window->control(kDownloadSource)), 1);
+    EXPECT_EQ(rows(), pictureSets);
 }
 
 namespace {
