@@ -1,7 +1,8 @@
 // Writes the fuzzer's first inputs into the folder it is given: the sample
 // library at its usual base and at a free one, in both its 32-bit and its
-// 64-bit form, an image with every protection combination, and one without
-// sections.
+// 64-bit form, an image with every protection combination, one without
+// sections, and 64-bit images whose exception table lies in a discardable or
+// an unreadable section after a section without file data.
 #include <cstdio>
 #include <string>
 
@@ -44,11 +45,15 @@ int main(int argc, char** argv) {
     elsewhere.imageBase = 0x20000000;
     PeBuilder elsewhere64 = sample::libraryBuilder64();
     elsewhere64.imageBase = 0x510000000000;
-    const bool written = write(folder + "/sample", sample::libraryImage()) &&
-                         write(folder + "/sample-free-base", elsewhere.build()) &&
-                         write(folder + "/sample64", sample::libraryImage64()) &&
-                         write(folder + "/sample64-free-base", elsewhere64.build()) &&
-                         write(folder + "/protections", protections()) &&
-                         write(folder + "/no-sections", PeBuilder().build());
+    const bool written =
+        write(folder + "/sample", sample::libraryImage()) &&
+        write(folder + "/sample-free-base", elsewhere.build()) &&
+        write(folder + "/sample64", sample::libraryImage64()) &&
+        write(folder + "/sample64-free-base", elsewhere64.build()) &&
+        write(folder + "/protections", protections()) &&
+        write(folder + "/no-sections", PeBuilder().build()) &&
+        write(folder + "/table-after-zero-fill-discarded",
+              sample::tableAfterZeroFill(0x42000040)) &&
+        write(folder + "/table-after-zero-fill-unreadable", sample::tableAfterZeroFill(0x00000040));
     return written ? 0 : 1;
 }

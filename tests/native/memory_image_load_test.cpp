@@ -421,7 +421,21 @@ TEST_F(MemoryImage64LoadTest, ABadOrRefusedExceptionTableFailsTheLoadAndReleases
          }},
         {"table in an unreadable section", [&] { markTableSection(0, pe::kScnRead); }},
         {"table in a discardable section", [&] { markTableSection(pe::kScnDiscardable, 0); }},
+        // The image-wide size of uninitialised data reaches over the table
+        // from the section before it, which has no file data.
+        {"unreadable table after a section without file data",
+         [&] { image = sample::tableAfterZeroFill(pe::kScnInitializedData); }},
+        {"discardable table after a section without file data",
+         [&] {
+             image = sample::tableAfterZeroFill(pe::kScnInitializedData | pe::kScnRead |
+                                                pe::kScnDiscardable);
+         }},
     };
+    // The image of the last two with a table that stays readable loads.
+    image = sample::tableAfterZeroFill(pe::kScnInitializedData | pe::kScnRead);
+    MemoryImage* kept = load();
+    ASSERT_NE(kept, nullptr);
+    freeImage(kept, services);
     for (const auto& [name, fail] : failures) {
         SCOPED_TRACE(name);
         image = sample::libraryImage64();
