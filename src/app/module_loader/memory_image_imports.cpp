@@ -8,9 +8,6 @@
 
 #include "memory_image_steps.h"
 
-namespace {
-
-// Adds `module` to the record's list; false when the list cannot grow.
 bool keepModule(MemoryImage& image, void* module, ImageServices& services) {
     const std::uint32_t size = static_cast<std::uint32_t>((image.moduleCount + 1) * sizeof(void*));
     void* grown = services.heapReAlloc(pe::kHeapZeroMemory, image.modules, size);
@@ -21,6 +18,8 @@ bool keepModule(MemoryImage& image, void* module, ImageServices& services) {
     image.modules[image.moduleCount++] = module;
     return true;
 }
+
+namespace {
 
 // Fills the function slots of one descriptor from its lookup list; Entry is
 // the image's entry and slot word.
