@@ -1,7 +1,9 @@
 // Writes the fuzzer's first inputs into the folder it is given: the sample
 // library at its usual base and at a free one, in both its 32-bit and its
-// 64-bit form, an image with every protection combination, and one without
-// sections.
+// 64-bit form, an image with every protection combination, one without
+// sections, 64-bit images whose exception table lies in a discardable or an
+// unreadable section after a section without file data, and the 32-bit
+// sample with forwarded exports.
 #include <cstdio>
 #include <string>
 
@@ -32,6 +34,16 @@ PeImage protections() {
     return builder.build();
 }
 
+// The exports the fuzzer looks up besides the sample's own: forwarded by name
+// and by ordinal to the fake kernel library, and to a library nobody has.
+PeImage forwards() {
+    PeBuilder builder = sample::libraryBuilder();
+    builder.addForwardedExport("SkinTick", "KERNEL32.GetTickCount");
+    builder.addForwardedExport("SkinFive", "KERNEL32.#5");
+    builder.addForwardedExport("SkinGone", "NOWHERE.Nothing");
+    return builder.build();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,6 +61,11 @@ int main(int argc, char** argv) {
                          write(folder + "/sample64", sample::libraryImage64()) &&
                          write(folder + "/sample64-free-base", elsewhere64.build()) &&
                          write(folder + "/protections", protections()) &&
-                         write(folder + "/no-sections", PeBuilder().build());
+                         write(folder + "/no-sections", PeBuilder().build()) &&
+                         write(folder + "/table-after-zero-fill-discarded",
+                               sample::tableAfterZeroFill(0x42000040)) &&
+                         write(folder + "/table-after-zero-fill-unreadable",
+                               sample::tableAfterZeroFill(0x00000040)) &&
+                         write(folder + "/forwards", forwards());
     return written ? 0 : 1;
 }

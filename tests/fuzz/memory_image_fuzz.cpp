@@ -1,9 +1,9 @@
 // libFuzzer target: any bytes through loadImageFromMemory against mapped host
 // memory and the sample's fake libraries, once as a 32-bit and once as a
-// 64-bit process would load them; a loaded image is searched for exports and
-// freed. Whatever the bytes, nothing may be read outside them and nothing may
-// be left behind. Images based at either sample's base are relocated,
-// because those ranges are kept taken.
+// 64-bit process would load them; a loaded image is searched for exports
+// (forwarded ones too) and freed. Whatever the bytes, nothing may be read
+// outside them and nothing may be left behind. Images based at either
+// sample's base are relocated, because those ranges are kept taken.
 #include <cstdint>
 #include <cstdlib>
 
@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         services.recordReadChecks = false;
         sample::addLibraries(services);
         if (MemoryImage* image = loadImageFromMemory(data, size, services)) {
-            for (const char* name : {"SkinStart", "skinstart", "SkinStop", ""}) {
+            for (const char* name :
+                 {"SkinStart", "skinstart", "SkinStop", "SkinTick", "SkinFive", "SkinGone", ""}) {
                 findExport(image, name, services);
             }
             freeImage(image, services);

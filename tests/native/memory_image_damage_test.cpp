@@ -165,6 +165,35 @@ TEST_F(DamagedImageTest, BrokenHeadersAndSectionTablesAreRejectedBeforeAnythingI
                  image.put32(optionalField(image, offsetof(OptionalHeader32, AddressOfEntryPoint)),
                              image.sizeOfImage);
              }},
+            // An entry routine outside an executable section's file data: the
+            // system's call of it faults.
+            {"entry in the headers",
+             [](PeImage& image) {
+                 image.put32(optionalField(image, offsetof(OptionalHeader32, AddressOfEntryPoint)),
+                             0x100);
+             }},
+            {"entry in a data section",
+             [](PeImage& image) {
+                 image.put32(optionalField(image, offsetof(OptionalHeader32, AddressOfEntryPoint)),
+                             sample::kData);
+             }},
+            {"entry past the code's file data",
+             [](PeImage& image) {
+                 image.put32(optionalField(image, offsetof(OptionalHeader32, AddressOfEntryPoint)),
+                             sample::kText + 0x200);
+             }},
+            {"entry without sections",
+             [](PeImage& image) {
+                 PeBuilder builder;
+                 builder.entryPoint = 0x100;
+                 image = builder.build();
+             }},
+            {"not a DLL",
+             [](PeImage& image) {
+                 const std::uint32_t field =
+                     fileField(image, offsetof(FileHeader, Characteristics));
+                 image.put16(field, static_cast<std::uint16_t>(image.get32(field) & ~0x2000u));
+             }},
             {"raw data outside the bytes",
              [](PeImage& image) {
                  image.put32(sectionField(image, 0, offsetof(SectionHeader, PointerToRawData)),
@@ -244,12 +273,24 @@ PeImage unterminatedImports(std::uint32_t nameAt, std::uint32_t functionEntry) {
     return image;
 }
 
+// The same image with its import directory at `rva`.
+PeImage importsAt(std::uint32_t rva) {
+    PeImage image = unterminatedImports(0x80, 0x80000005);
+    image.put32(image.directoryField(pe::kImportDirectory), rva);
+    return image;
+}
+
 TEST_F(DamagedImageTest, ImportTextsAndListsOutsideTheImageFailTheLoad) {
     const std::vector<std::pair<std::string, PeImage>> images = {
         {"library name without terminator", unterminatedImports(0x100, 0x80000005)},
         {"function name without terminator", unterminatedImports(0x80, 0x1000 + 0xFFE)},
         {"function name past the image", unterminatedImports(0x80, 0xFFFFFFFE)},
         {"library name past the image", unterminatedImports(0x2000, 0x80000005)},
+        // Imports that cannot be read are not "no imports": the code would
+        // call slots nobody filled.
+        {"descriptors past the image", importsAt(0x2000)},
+        {"first descriptor across the image's end", importsAt(0x2000 - 8)},
+        {"descriptors far outside", importsAt(0x7FFFF000)},
     };
     services.libraries["USER32.dll"].ordinals[5] = 0x70020050;
     // The intact variant loads, so each failure is the damage's.

@@ -1,6 +1,12 @@
-// Finding exports of a loaded image by name, and calling functions with the
-// argument slots the skin library's callers fill.
+// Finding exports of a loaded image by name, forwarded ones through the
+// libraries they name, and calling functions with the argument slots the skin
+// library's callers fill.
 #include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/module_loader/memory_image.h"
 #include "app/module_loader/pe_image.h"
@@ -110,6 +116,73 @@ TEST_F(FindExportTest, DamagedExportTablesFindNothing) {
         freeImage(loaded, services);
         loaded = nullptr;
     }
+}
+
+// A forwarded export's entry points at "LIBRARY.Name" or "LIBRARY.#ordinal"
+// inside the export directory: the function is that library's, and the
+// library is held by the image until it is freed, once however often the
+// export is looked up.
+TEST_F(FindExportTest, ForwardedExportsAreTheFunctionsOfTheLibrariesTheyName) {
+    constexpr std::uintptr_t kAdvapiHandle = 0x7003, kRegCloseKey = 0x70030030;
+    MappedImageServices::FakeLibrary& advapi = services.libraries["ADVAPI32.dll"];
+    advapi.handle = kAdvapiHandle;
+    advapi.functions["RegCloseKey"] = kRegCloseKey;
+    const std::vector<std::pair<std::string, std::uintptr_t>> found = {
+        {"KERNEL32.GetTickCount", sample::kTickCount},
+        {"KERNEL32.#5", sample::kOrdinalFive},
+        {"ADVAPI32.RegCloseKey", kRegCloseKey},
+    };
+    const std::vector<std::string> missing = {
+        "KERNEL32.NoSuchFunction",
+        "NOWHERE.GetTickCount",
+        "KERNEL32GetTickCount",
+        "KERNEL32.#",
+        "KERNEL32.#5x",
+        "KERNEL32.#0",
+        "KERNEL32.#65536",
+        ".GetTickCount",
+        "KERNEL32.",
+    };
+    PeBuilder builder = sample::libraryBuilder();
+    for (const auto& [forward, function] : found) {
+        builder.addForwardedExport("To " + forward, forward);
+    }
+    for (const std::string& forward : missing) {
+        builder.addForwardedExport("To " + forward, forward);
+    }
+    image = builder.build();
+    ASSERT_NE(load(), nullptr);
+    const std::multiset<std::uintptr_t> imported = services.openLibraries();
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& [forward, function] : found) {
+            EXPECT_EQ(findExport(loaded, ("To " + forward).c_str(), services),
+                      reinterpret_cast<void*>(function))
+                << forward;
+        }
+        for (const std::string& forward : missing) {
+            EXPECT_EQ(findExport(loaded, ("To " + forward).c_str(), services), nullptr) << forward;
+        }
+    }
+    std::multiset<std::uintptr_t> held = imported;
+    held.insert(kAdvapiHandle);
+    EXPECT_EQ(services.openLibraries(), held);
+    freeImage(loaded, services);
+    loaded = nullptr;
+    EXPECT_TRUE(services.openLibraries().empty());
+}
+
+// A forwarder text must end inside the export directory.
+TEST_F(FindExportTest, AForwarderCutByTheDirectorysEndFindsNothing) {
+    PeBuilder builder = sample::libraryBuilder();
+    builder.addForwardedExport("Tick", "KERNEL32.GetTickCount");
+    image = builder.build();
+    const std::uint32_t functions =
+        image.get32(exportField(offsetof(pe::ExportDirectory, AddressOfFunctions)));
+    const std::uint32_t text = image.get32(image.fileOffset(functions) + 3 * 4);
+    image.put32(image.directoryField(pe::kExportDirectory) + 4, text + 4 - image.exportDirectory);
+    ASSERT_NE(load(), nullptr);
+    EXPECT_EQ(findExport(loaded, "Tick", services), nullptr);
+    EXPECT_EQ(services.openLibraries().size(), 2u) << "the imports' libraries only";
 }
 
 TEST(FindExportWithoutImageTest, NullFindsNothing) {

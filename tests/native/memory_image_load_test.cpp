@@ -152,16 +152,29 @@ TEST_F(MemoryImageLoadTest, TheImportListEndsQuietlyWhereItCannotBeRead) {
     EXPECT_EQ(loaded->moduleCount, 1);
     freeImage(loaded, services);
 
-    // A list that starts where a descriptor would cross the image's end.
-    services.unreadable.clear();
-    image.put32(image.optionalField(offsetof(pe::OptionalHeader32, DataDirectory) + 8),
-                image.sizeOfImage - 8);
+    // A list whose first descriptor cannot be read is no list at all.
+    services.unreadable.back().first -= 20;
     services.calls.clear();
-    loaded = load();
-    ASSERT_NE(loaded, nullptr);
-    EXPECT_EQ(loaded->moduleCount, 0);
+    EXPECT_EQ(load(), nullptr);
     EXPECT_TRUE(callsTo("LoadLibraryA").empty());
+    EXPECT_TRUE(callsTo("DllEntry").empty());
+    expectAllReleased();
+}
+
+// The system maps an image whose relocations were stripped
+// (IMAGE_FILE_RELOCS_STRIPPED) at its preferred base or not at all.
+TEST_F(MemoryImageLoadTest, AnImageWithoutRelocationsLoadsOnlyAtItsPreferredBase) {
+    const std::uint32_t field = image.ntOffset + 4 + offsetof(pe::FileHeader, Characteristics);
+    image.put16(field, static_cast<std::uint16_t>(image.get32(field) | 0x0001));
+    MemoryImage* loaded = load();
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(loaded->codeBase), sample::kImageBase);
     freeImage(loaded, services);
+
+    ASSERT_TRUE(services.takeRange(sample::kImageBase, image.sizeOfImage));
+    services.calls.clear();
+    EXPECT_EQ(load(), nullptr);
+    EXPECT_TRUE(callsTo("DllEntry").empty());
     expectAllReleased();
 }
 
@@ -421,7 +434,21 @@ TEST_F(MemoryImage64LoadTest, ABadOrRefusedExceptionTableFailsTheLoadAndReleases
          }},
         {"table in an unreadable section", [&] { markTableSection(0, pe::kScnRead); }},
         {"table in a discardable section", [&] { markTableSection(pe::kScnDiscardable, 0); }},
+        // The image-wide size of uninitialised data reaches over the table
+        // from the section before it, which has no file data.
+        {"unreadable table after a section without file data",
+         [&] { image = sample::tableAfterZeroFill(pe::kScnInitializedData); }},
+        {"discardable table after a section without file data",
+         [&] {
+             image = sample::tableAfterZeroFill(pe::kScnInitializedData | pe::kScnRead |
+                                                pe::kScnDiscardable);
+         }},
     };
+    // The image of the last two with a table that stays readable loads.
+    image = sample::tableAfterZeroFill(pe::kScnInitializedData | pe::kScnRead);
+    MemoryImage* kept = load();
+    ASSERT_NE(kept, nullptr);
+    freeImage(kept, services);
     for (const auto& [name, fail] : failures) {
         SCOPED_TRACE(name);
         image = sample::libraryImage64();

@@ -102,7 +102,11 @@ void PeBuilder::addImport(PeImport import) {
 }
 
 void PeBuilder::addExport(const std::string& name, std::uint32_t functionRva) {
-    exports_.push_back({name, functionRva});
+    exports_.push_back({name, functionRva, ""});
+}
+
+void PeBuilder::addForwardedExport(const std::string& name, const std::string& forward) {
+    exports_.push_back({name, 0, forward});
 }
 
 void PeBuilder::addRuntimeFunction(std::uint32_t begin, std::uint32_t end,
@@ -172,6 +176,12 @@ std::vector<std::uint8_t> PeBuilder::exportData(std::uint32_t rva) const {
               rva + appendText(bytes, exports_[index].name));
         putAt(bytes, directory.AddressOfNameOrdinals - rva + index * 2,
               static_cast<std::uint16_t>(index));
+    }
+    for (std::uint32_t index = 0; index < count; ++index) {
+        if (!exports_[index].forward.empty()) {
+            putAt(bytes, directory.AddressOfFunctions - rva + index * 4,
+                  rva + appendText(bytes, exports_[index].forward));
+        }
     }
     return bytes;
 }

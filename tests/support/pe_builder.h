@@ -75,6 +75,10 @@ class PeBuilder {
     void addRelocationBlock(std::uint32_t pageRva, std::vector<std::uint16_t> entries);
     void addImport(PeImport import);
     void addExport(const std::string& name, std::uint32_t functionRva);
+    // An export forwarded to another library: its function entry points at
+    // `forward` ("LIBRARY.Name" or "LIBRARY.#ordinal"), which is stored inside
+    // the export directory after the names.
+    void addForwardedExport(const std::string& name, const std::string& forward);
     // An entry of the exception table (RUNTIME_FUNCTION).
     void addRuntimeFunction(std::uint32_t begin, std::uint32_t end, std::uint32_t unwindData);
 
@@ -95,6 +99,7 @@ class PeBuilder {
     struct Export {
         std::string name;
         std::uint32_t functionRva;
+        std::string forward;  // empty: functionRva is the function
     };
 
     std::uint32_t place(std::vector<Section>& sections, const std::string& name,

@@ -1,5 +1,6 @@
 #include "sample_images.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "app/module_loader/pe_image.h"
@@ -62,6 +63,21 @@ PeBuilder libraryBuilder64() {
 
 PeImage libraryImage64() {
     return libraryBuilder64().build();
+}
+
+PeImage tableAfterZeroFill(std::uint32_t tableCharacteristics) {
+    PeBuilder builder;
+    builder.wide = true;
+    builder.imageBase = kImageBase64;
+    builder.sizeOfUninitializedData = 0x2000;
+    builder.addSection(".text", 0x60000020, std::vector<std::uint8_t>(0x40, 0xC3));
+    builder.addSection(".bss", 0xC0000080, {}, 0x1000);
+    builder.addRuntimeFunction(kText, kText + 0x10, kText + 0x20);
+    PeImage image = builder.build();
+    image.put32(image.sectionTableOffset + 2 * sizeof(pe::SectionHeader) +
+                    offsetof(pe::SectionHeader, Characteristics),
+                tableCharacteristics);
+    return image;
 }
 
 void addLibraries(MappedImageServices& services) {

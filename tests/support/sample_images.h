@@ -48,6 +48,12 @@ PeImage libraryImage();
 PeBuilder libraryBuilder64();
 PeImage libraryImage64();
 
+// A 64-bit image whose exception table lies in a section of
+// `tableCharacteristics` right after a section without file data (.text at
+// 0x1000, .bss at 0x2000, the table's section at 0x3000), with an image-wide
+// size of uninitialised data (0x2000) that reaches over the table.
+PeImage tableAfterZeroFill(std::uint32_t tableCharacteristics);
+
 // "KERNEL32.dll" (GetTickCount, ordinal 5) and "USER32.dll" (MessageBoxW),
 // at the addresses above, raised by kHighFunctions in a 64-bit process.
 void addLibraries(MappedImageServices& services);

@@ -7,18 +7,23 @@
 
 namespace {
 
-std::vector<std::uint8_t> readBuildFile(const char* path) {
-    HANDLE file = CreateFileW(buildFilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+// The path for a message; the build's paths are ASCII.
+std::string named(const std::wstring& path) {
+    return std::string(path.begin(), path.end());
+}
+
+std::vector<std::uint8_t> readFile(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        throw std::runtime_error(std::string("cannot open ") + path);
+        throw std::runtime_error("cannot open " + named(path));
     }
     std::vector<std::uint8_t> bytes(GetFileSize(file, nullptr));
     DWORD read = 0;
     BOOL done = ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
     CloseHandle(file);
     if (!done || read != bytes.size()) {
-        throw std::runtime_error(std::string("cannot read ") + path);
+        throw std::runtime_error("cannot read " + named(path));
     }
     return bytes;
 }
@@ -35,8 +40,10 @@ T readAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
 
 }  // namespace
 
-DllFile::DllFile(const char* path)
-    : bytes_(readBuildFile(path)), ntOffset_(readAt<std::uint32_t>(bytes_, 0x3C)) {}
+DllFile::DllFile(const char* path) : DllFile(buildFilePath(path)) {}
+
+DllFile::DllFile(const std::wstring& path)
+    : bytes_(readFile(path)), ntOffset_(readAt<std::uint32_t>(bytes_, 0x3C)) {}
 
 IMAGE_NT_HEADERS DllFile::headers() const {
     const auto nt = readAt<IMAGE_NT_HEADERS>(bytes_, ntOffset_);

@@ -28,6 +28,8 @@ class DllFile {
     // `path` is a path of the build machine, read through drive Z:. Reading
     // beyond the file's bytes throws std::out_of_range, which fails the test.
     explicit DllFile(const char* path);
+    // A file by its Windows path.
+    explicit DllFile(const std::wstring& path);
 
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
     // Where the NT headers start in the file.

@@ -17,7 +17,7 @@ const DllFile& probeFile() {
     return file;
 }
 
-std::uintptr_t askOrdinal(const MemoryImage& image) {
+std::uintptr_t askOrdinal(MemoryImage& image) {
     void* function = findExport(&image, "probeAskOrdinal");
     EXPECT_NE(function, nullptr);
     return function ? callExport(function, true, {}) : 0;

@@ -14,7 +14,7 @@
 
 namespace {
 
-void* callNoArguments(const MemoryImage& image, const char* name) {
+void* callNoArguments(MemoryImage& image, const char* name) {
     void* function = findExport(&image, name);
     EXPECT_NE(function, nullptr) << name;
     return function ? reinterpret_cast<void*>(callExport(function, true, {})) : nullptr;

@@ -45,7 +45,7 @@ MEMORY_BASIC_INFORMATION query(const void* address) {
     return info;
 }
 
-std::uintptr_t callCdecl(const MemoryImage& image, const char* name,
+std::uintptr_t callCdecl(MemoryImage& image, const char* name,
                          std::optional<std::uintptr_t> argument = std::nullopt) {
     void* function = findExport(&image, name);
     EXPECT_NE(function, nullptr) << name;
@@ -53,14 +53,14 @@ std::uintptr_t callCdecl(const MemoryImage& image, const char* name,
     return function ? callExport(function, true, arguments) : 0;
 }
 
-std::uint32_t exportRva(const MemoryImage& image, const char* name) {
+std::uint32_t exportRva(MemoryImage& image, const char* name) {
     return static_cast<std::uint32_t>(static_cast<std::uint8_t*>(findExport(&image, name)) -
                                       static_cast<std::uint8_t*>(image.codeBase));
 }
 
 // The image's absolute pointers answer for it: the code's pointer to a global,
 // and the table of pointers to read-only data in its writable data.
-void expectPointersWork(const MemoryImage& image) {
+void expectPointersWork(MemoryImage& image) {
     EXPECT_EQ(callCdecl(image, "probeCounterAddress"),
               reinterpret_cast<std::uintptr_t>(at(image, exportRva(image, "probeCounter"))));
     EXPECT_EQ(callCdecl(image, "probeReadThroughTable", 0), 11u);

@@ -28,9 +28,12 @@ MemoryImage* loadImageFromMemory(const std::uint8_t* data, std::size_t length,
 
 // The address of the export of exactly that name (case-sensitive); null when
 // there is none. Reads only bytes of the image that `services` report
-// readable (a discardable or no-access section may hold export data).
-void* findExport(const MemoryImage* image, const char* name,
-                 ImageServices& services = imageServices());
+// readable (a discardable or no-access section may hold export data). An
+// export forwarded to another library ("LIBRARY.Name" or "LIBRARY.#ordinal")
+// is that library's function, found through `services`; the image then holds
+// the library until it is freed. Null when the forwarder names no function,
+// or its library or function is not found.
+void* findExport(MemoryImage* image, const char* name, ImageServices& services = imageServices());
 
 // Up to 15 argument slots of the process's word size (32 or 64 bits); an
 // empty slot is not passed.

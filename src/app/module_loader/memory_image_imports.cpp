@@ -3,14 +3,13 @@
 // name or ordinal and stored in its slot. The lookup entries and slots are
 // 32-bit in a PE32 image and 64-bit in a PE32+ image, with the ordinal flag
 // in the top bit. The descriptor list ends at a descriptor with Name 0, at
-// one that cannot be read, or at the end of the image.
+// one that cannot be read, or at the end of the image; a list whose first
+// descriptor cannot be read fails the load, as the system's loader faults on
+// it: the image's code would call slots nobody filled.
 #include <cstring>
 
 #include "memory_image_steps.h"
 
-namespace {
-
-// Adds `module` to the record's list; false when the list cannot grow.
 bool keepModule(MemoryImage& image, void* module, ImageServices& services) {
     const std::uint32_t size = static_cast<std::uint32_t>((image.moduleCount + 1) * sizeof(void*));
     void* grown = services.heapReAlloc(pe::kHeapZeroMemory, image.modules, size);
@@ -21,6 +20,8 @@ bool keepModule(MemoryImage& image, void* module, ImageServices& services) {
     image.modules[image.moduleCount++] = module;
     return true;
 }
+
+namespace {
 
 // Fills the function slots of one descriptor from its lookup list; Entry is
 // the image's entry and slot word.
@@ -71,13 +72,14 @@ bool resolveImports(MemoryImage& image, const ImageLayout& layout, ImageServices
     }
     std::uint8_t* base = imageBytes(image);
     pe::ImportDescriptor descriptor;
-    for (std::uint64_t offset = directory.VirtualAddress;
-         fitsInside(offset, sizeof descriptor, layout.sizeOfImage) &&
-         !services.isBadReadPtr(base + offset, sizeof descriptor);
-         offset += sizeof descriptor) {
+    for (std::uint64_t offset = directory.VirtualAddress;; offset += sizeof descriptor) {
+        if (!fitsInside(offset, sizeof descriptor, layout.sizeOfImage) ||
+            services.isBadReadPtr(base + offset, sizeof descriptor)) {
+            return offset != directory.VirtualAddress;
+        }
         std::memcpy(&descriptor, base + offset, sizeof descriptor);
         if (descriptor.Name == 0) {
-            break;
+            return true;
         }
         if (!textInside(base, layout.sizeOfImage, descriptor.Name)) {
             return false;
@@ -98,5 +100,4 @@ bool resolveImports(MemoryImage& image, const ImageLayout& layout, ImageServices
             return false;
         }
     }
-    return true;
 }

@@ -33,6 +33,26 @@ bool sectionsFit(const std::uint8_t* data, std::size_t length, const ImageLayout
     return true;
 }
 
+// The entry routine, when there is one, starts in the file data of an
+// executable section. The system's loader fails an image whose entry lies
+// elsewhere (in the headers, in data, in zeros) as that call faults; the
+// loader refuses it before running anything.
+bool entryInCode(const std::uint8_t* data, std::size_t length, const ImageLayout& layout) {
+    if (layout.entryPoint == 0) {
+        return true;
+    }
+    for (std::uint32_t index = 0; index < layout.sectionCount; ++index) {
+        pe::SectionHeader section;
+        readInside(data, length, layout.sectionTableOffset + index * sizeof section, section);
+        if ((section.Characteristics & pe::kScnExecute) &&
+            layout.entryPoint >= section.VirtualAddress &&
+            layout.entryPoint - section.VirtualAddress < section.SizeOfRawData) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The present part of an Optional (the PE32 or the PE32+ form) at
 // `optional`: its fixed fields and as many directories as it counts and
 // holds, the rest zero.
@@ -99,7 +119,8 @@ std::optional<ImageLayout> readImageLayout(const std::uint8_t* data, std::size_t
     if (!readInside(data, length, 0, dosMagic) || dosMagic != pe::kDosMagic ||
         !readInside(data, length, pe::kDosNewHeaderOffset, ntOffset) ||
         !readInside(data, length, ntOffset, signature) || signature != pe::kNtSignature ||
-        !readInside(data, length, std::uint64_t{ntOffset} + 4, file) || file.Machine != machine) {
+        !readInside(data, length, std::uint64_t{ntOffset} + 4, file) || file.Machine != machine ||
+        !(file.Characteristics & pe::kFileDll)) {
         return std::nullopt;
     }
     const std::uint64_t optionalOffset = std::uint64_t{ntOffset} + pe::kSectionTableBase;
@@ -121,12 +142,13 @@ std::optional<ImageLayout> readImageLayout(const std::uint8_t* data, std::size_t
     if (optional.sizeOfImage == 0 || optional.sizeOfHeaders > length ||
         optional.sizeOfHeaders > optional.sizeOfImage ||
         !fitsInside(tableOffset, tableSize, optional.sizeOfHeaders) ||
-        !alignmentsAllowed(optional) || optional.entryPoint >= optional.sizeOfImage) {
+        !alignmentsAllowed(optional)) {
         return std::nullopt;
     }
     const ImageLayout layout{optional, ntOffset, static_cast<std::uint32_t>(tableOffset),
-                             file.NumberOfSections};
-    if (!sectionsFit(data, length, layout)) {
+                             file.NumberOfSections,
+                             (file.Characteristics & pe::kFileRelocsStripped) != 0};
+    if (!sectionsFit(data, length, layout) || !entryInCode(data, length, layout)) {
         return std::nullopt;
     }
     return layout;

@@ -44,13 +44,15 @@ struct ImageLayout : ImageHeaders {
     std::uint32_t ntOffset;            // e_lfanew
     std::uint32_t sectionTableOffset;  // from the start of the image
     std::uint16_t sectionCount;
+    bool relocationsStripped;  // IMAGE_FILE_RELOCS_STRIPPED: only the preferred base will do
 };
 
-// The layout of the `length` bytes at `data`, or nothing when they are not an
-// image of `machine` (pe::kMachineI386 with a PE32 header, pe::kMachineAmd64
-// with a PE32+ one) that the loader can map: headers outside the bytes, sizes
-// or alignments that would take a section outside the image, over the
-// headers or over another section, raw data outside the bytes.
+// The layout of the `length` bytes at `data`, or nothing when they are not a
+// DLL image of `machine` (pe::kMachineI386 with a PE32 header,
+// pe::kMachineAmd64 with a PE32+ one) that the loader can map: headers
+// outside the bytes, sizes or alignments that would take a section outside
+// the image, over the headers or over another section, raw data outside the
+// bytes, an entry routine outside the file data of an executable section.
 std::optional<ImageLayout> readImageLayout(const std::uint8_t* data, std::size_t length,
                                            std::uint16_t machine);
 

@@ -10,8 +10,10 @@
 
 namespace {
 
-// The image's range at its preferred base, else anywhere; null when neither
-// is free, or when a PE32 image's range does not lie in 32-bit address space.
+// The image's range at its preferred base, else anywhere unless its
+// relocations were stripped (the system maps such an image nowhere else);
+// null when neither is free, or when a PE32 image's range does not lie in
+// 32-bit address space.
 void* reserveRange(const ImageLayout& layout, ImageServices& services) {
     void* base = nullptr;
     if (std::in_range<std::uintptr_t>(layout.imageBase)) {
@@ -19,7 +21,7 @@ void* reserveRange(const ImageLayout& layout, ImageServices& services) {
         base =
             services.allocate(preferred, layout.sizeOfImage, pe::kMemReserve, pe::kPageReadWrite);
     }
-    if (!base) {
+    if (!base && !layout.relocationsStripped) {
         base = services.allocate(nullptr, layout.sizeOfImage, pe::kMemReserve, pe::kPageReadWrite);
     }
     if (base && !layout.wide && imageAddress(base) + layout.sizeOfImage > std::uint64_t{1} << 32) {

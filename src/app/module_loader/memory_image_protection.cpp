@@ -29,18 +29,21 @@ std::uint32_t protectionFor(std::uint32_t characteristics) {
 }
 
 // How much of a kept section finaliseSections protects: its raw data, or for a
-// section without any, the image-wide size of its kind of data.
+// section without any, the image-wide size of its kind of data. That size
+// counts every section of the kind, so it may reach past the one alignment
+// unit such a section is given, over the sections after it; then nothing of
+// the section is protected.
 std::uint32_t protectedSize(const pe::SectionHeader& section, const ImageHeaders& headers) {
     if (section.SizeOfRawData > 0) {
         return section.SizeOfRawData;
     }
+    std::uint32_t size = 0;
     if (section.Characteristics & pe::kScnInitializedData) {
-        return headers.sizeOfInitializedData;
+        size = headers.sizeOfInitializedData;
+    } else if (section.Characteristics & pe::kScnUninitializedData) {
+        size = headers.sizeOfUninitializedData;
     }
-    if (section.Characteristics & pe::kScnUninitializedData) {
-        return headers.sizeOfUninitializedData;
-    }
-    return 0;
+    return size <= headers.sectionAlignment ? size : 0;
 }
 
 pe::SectionHeader sectionAt(const std::uint8_t* base, const ImageLayout& layout,
@@ -72,10 +75,10 @@ void finaliseSections(const MemoryImage& image, const ImageLayout& layout,
             }
             continue;
         }
+        // Each section lies inside the image (readImageLayout), and so does
+        // what is protected of it.
         const std::uint32_t size = protectedSize(section, headers);
-        // The image-wide sizes can reach past the image; protections are only
-        // changed inside it.
-        if (size > 0 && fitsInside(offset, size, layout.sizeOfImage)) {
+        if (size > 0) {
             services.protect(address, size, protectionFor(section.Characteristics));
         }
     }

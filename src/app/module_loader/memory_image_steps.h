@@ -42,6 +42,10 @@ bool relocateImage(const MemoryImage& image, const ImageLayout& layout, std::uin
 // Loads the libraries the image imports and fills its function slots.
 bool resolveImports(MemoryImage& image, const ImageLayout& layout, ImageServices& services);
 
+// Adds `module` to the libraries the record holds, which freeImage frees;
+// false when the list cannot grow.
+bool keepModule(MemoryImage& image, void* module, ImageServices& services);
+
 // Sets each section's protection or decommits it when discardable.
 void finaliseSections(const MemoryImage& image, const ImageLayout& layout, ImageServices& services);
 

@@ -30,6 +30,11 @@ constexpr int kDirectoryCount = 16;
 constexpr std::uint16_t kRelocationAbsolute = 0;  // padding entry
 constexpr std::uint16_t kRelocationHighLow = 3;   // IMAGE_REL_BASED_HIGHLOW, PE32
 constexpr std::uint16_t kRelocationDir64 = 10;    // IMAGE_REL_BASED_DIR64, PE32+
+
+// File header characteristics.
+constexpr std::uint16_t kFileRelocsStripped = 0x0001;
+constexpr std::uint16_t kFileDll = 0x2000;
+
 constexpr std::uint32_t kImportByOrdinal = 0x80000000;
 constexpr std::uint64_t kImportByOrdinal64 = 0x8000000000000000;
 
