@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/main_window_template.h"
+#include "catalogue/catalogue_entries.h"
 #include "common/program_controls.h"
 #include "layout_snapshot.h"
 #include "main_window_checks.h"
@@ -274,22 +275,26 @@ TEST_F(MainWindowTest, ListsComboBoxesAndMenusHoldTheirItems) {
     }
 }
 
-TEST_F(MainWindowTest, CategoryMenuHoldsSevenGroupsOfThirtyEightEntries) {
+// A click hands the handler a group and an entry, which it turns into the
+// caption it looks up in the catalogue: each of the catalogue's entries must
+// come back from its own place in the menu the window built, and nothing
+// from beyond a group's last entry or from what is not a menu.
+TEST_F(MainWindowTest, CategoryMenuGivesEachCatalogueEntrysCaptionAtItsPlace) {
     HWND menu = control(kCategoryMenu);
-    const int sizes[] = {20, 10, 2, 2, 1, 2, 1};
-    int entries = 0;
-    for (int group = 0; group < 7; ++group) {
-        for (int entry = 0; entry < sizes[group]; ++entry) {
-            entries +=
-                group == 0 && entry == 19 ? 1 : !rollupMenuCaption(menu, entry, group).empty();
-        }
-        EXPECT_EQ(rollupMenuCaption(menu, sizes[group], group), "") << group;
+    ASSERT_EQ(catalogueEntries().size(), 38u);
+    for (const CatalogueEntry& entry : catalogueEntries()) {
+        EXPECT_EQ(rollupMenuCaption(menu, entry.entry, entry.group), entry.caption)
+            << "group " << entry.group << ", entry " << entry.entry;
     }
-    EXPECT_EQ(entries, 38);
-    EXPECT_EQ(rollupMenuCaption(menu, 0, 0), "东方卫视");
-    EXPECT_EQ(rollupMenuCaption(menu, 18, 0), "CCTV-12 社会与法");
-    EXPECT_EQ(rollupMenuCaption(menu, 1, 3), "线路2超多影片");
-    EXPECT_EQ(rollupMenuCaption(menu, 1, 5), "获取视频下载地址");
+    const int sizes[] = {20, 10, 2, 2, 1, 2, 1};
+    for (int group = 0; group < 7; ++group) {
+        EXPECT_EQ(rollupMenuCaption(menu, sizes[group], group), "") << group;
+        EXPECT_EQ(rollupMenuCaption(menu, -1, group), "") << group;
+    }
+    EXPECT_EQ(rollupMenuCaption(menu, 0, -1), "");
+    EXPECT_EQ(rollupMenuCaption(menu, 0, 7), "");
+    EXPECT_EQ(rollupMenuCaption(control(kCatalogueList), 0, 0), "");
+    EXPECT_EQ(rollupMenuCaption(nullptr, 0, 0), "");
 }
 
 TEST_F(MainWindowTest, ParkedControlsLieOutsideTheirGroupBox) {
