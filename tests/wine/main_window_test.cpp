@@ -158,6 +158,18 @@ std::vector<std::pair<std::wstring, int>> listColumns(HWND list) {
     }
 }
 
+// The height of a line of text in `control`'s font.
+int lineHeight(HWND control) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return metrics.tmHeight;
+}
+
 struct RaisedEvent {
     std::string source;
     ControlEvent event;
@@ -309,10 +321,63 @@ TEST_F(MainWindowTest, TabVisitsTheTabStopsInTemplateOrder) {
     expectTabVisitsTheTabStopsInTemplateOrder(*window);
 }
 
-TEST_F(MainWindowTest, ScreenshotShowsChineseCaptions) {
+// What the window shows, each part where the template puts it: the group
+// boxes' captions in their top edges, the tips below their three empty
+// lines, each link in its colour, and the category menu's first header at
+// its top and the other six at its bottom, with the open group's entries
+// between them.
+TEST_F(MainWindowTest, ScreenshotShowsCaptionsLinksAndHeadersWhereTheTemplatePutsThem) {
     RedrawWindow(window->handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    EXPECT_TRUE(saveScreenshot(window->handle(), L"main_window"));
+    const Screenshot shot(window->handle(), L"main_window");
+    EXPECT_TRUE(shot.saved());
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    const auto inked = [](COLORREF ink) {
+        return [ink](COLORREF pixel) { return showsInk(pixel, ink); };
+    };
+
+    // Above row 15, where the first child of each box begins.
+    for (const char* box : {kResourceBox, kPlayerBox}) {
+        HWND made = control(box);
+        EXPECT_GT(shot.count(made, {8, 0, clientSize(made).cx - 8, 15}, inked(text)), 100) << box;
+    }
+
+    HWND tips = control(kTipsLabel);
+    const int line = lineHeight(tips);
+    EXPECT_EQ(shot.count(tips, {0, 0, 288, 3 * line}, inked(text)), 0);
+    EXPECT_GT(shot.count(tips, {0, 3 * line, 288, 112}, inked(text)), 300);
+
+    const std::pair<const char*, COLORREF> links[] = {{kLinksCaption, RGB(0, 0, 0)},
+                                                      {kForumLink, RGB(255, 0, 0)},
+                                                      {kSiteLink, RGB(128, 0, 128)},
+                                                      {kMoreLinks, RGB(0, 128, 128)}};
+    for (const auto& [link, colour] : links) {
+        SCOPED_TRACE(link);
+        HWND label = control(link);
+        // Each link overlaps the next by two pixels.
+        const RECT area = {2, 0, clientSize(label).cx - 2, clientSize(label).cy};
+        EXPECT_GT(shot.count(label, area, inked(colour)), 30);
+        for (const auto& [other, otherColour] : links) {
+            if (other != link) {
+                EXPECT_EQ(shot.count(label, area, inked(otherColour)), 0) << other;
+            }
+        }
+    }
+
+    // 24-pixel headers on the button face; entries on the window colour.
+    HWND menu = control(kCategoryMenu);
+    const auto face = [](COLORREF pixel) { return pixel == GetSysColor(COLOR_BTNFACE); };
+    const auto paper = [](COLORREF pixel) { return pixel == GetSysColor(COLOR_WINDOW); };
+    for (const int top : {0, 380, 404, 428, 452, 476, 500}) {
+        SCOPED_TRACE(top);
+        const RECT header = {0, top, 152, top + 24};
+        EXPECT_GT(shot.count(menu, header, face), 152 * 24 / 2);
+        EXPECT_GT(shot.count(menu, header, inked(GetSysColor(COLOR_BTNTEXT))), 20);
+    }
+    // Left of the scroll arrows, which are button face too.
+    const RECT entries = {0, 24, 130, 380};
+    EXPECT_GT(shot.count(menu, entries, paper), 130 * 356 / 2);
+    EXPECT_EQ(shot.count(menu, entries, face), 0);
 }
 
 TEST_F(MainWindowTest, ControlEventsReachTheirHandlers) {
