@@ -230,13 +230,36 @@ TEST_F(BrowserViewTest, DestroyingTheParentReleasesEverything) {
     EXPECT_TRUE(browserLibraryIsIdle());
 }
 
-TEST_F(BrowserViewTest, Screenshot) {
+// Each view, disabled or not, shows its browser over the whole of the
+// rectangle it was given and nothing beyond it: no pixel of the window's face
+// inside, only face just outside.
+TEST_F(BrowserViewTest, ScreenshotShowsEachViewCoveringExactlyItsRectangle) {
+    const RECT places[] = {{8, 8, 468, 168}, {8, 176, 468, 208}};
     createBrowserView({window_, 1, 8, 8, 460, 160, true, true});
     HWND banner = createBrowserView({window_, 2, 8, 176, 460, 32, true, false});
     setBrowserAddress(banner, "127.0.0.1:1/111.txt");
     pumpFor(300);
     UpdateWindow(window_);
-    EXPECT_TRUE(saveScreenshot(window_, L"browser_view"));
+    const Screenshot shot(window_, L"browser_view");
+    EXPECT_TRUE(shot.saved());
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const auto isFace = [face](COLORREF pixel) { return pixel == face; };
+    for (const RECT& place : places) {
+        SCOPED_TRACE(place.top);
+        EXPECT_EQ(shot.count(window_, place, isFace), 0);
+        // The ring of pixels around the rectangle.
+        const RECT ring[] = {{place.left - 1, place.top - 1, place.right + 1, place.top},
+                             {place.left - 1, place.bottom, place.right + 1, place.bottom + 1},
+                             {place.left - 1, place.top, place.left, place.bottom},
+                             {place.right, place.top, place.right + 1, place.bottom}};
+        int around = 0;
+        for (const RECT& side : ring) {
+            around += shot.count(window_, side, isFace);
+        }
+        const int width = place.right - place.left;
+        const int height = place.bottom - place.top;
+        EXPECT_EQ(around, 2 * (width + 2) + 2 * height);
+    }
 }
 
 }  // namespace

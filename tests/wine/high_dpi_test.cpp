@@ -8,13 +8,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/main_window.h"
 #include "app/main_window_template.h"
 #include "app/program_events.h"
 #include "app/program_skin.h"
+#include "common/program_controls.h"
 #include "common/program_state.h"
 #include "layout_snapshot.h"
 #include "screenshot.h"
@@ -25,6 +29,43 @@
 namespace {
 
 constexpr int kTestDpi = 144;
+
+// The window's size at 144 DPI: the template's 960 x 706 times 1.5.
+constexpr SIZE kScaledWindow = {1440, 1059};
+
+// Each control's rectangle at 144 DPI (left, top, width, height): the
+// template's edges times 1.5, halves rounded up, so controls that touch at
+// 96 DPI still touch. Combo boxes keep their height when the window is
+// fitted to the screen.
+struct ScaledControl {
+    const char* name;
+    const char* parent;  // null: the window itself
+    RECT place;
+};
+
+const ScaledControl kScaledControls[] = {
+    {kResourceBox, nullptr, {14, 8, 465, 376}},
+    {kCatalogueList, kResourceBox, {5, 23, 456, 354}},
+    {kRouteSelector, kResourceBox, {21, 797, 446, 30}},
+    {kSpareCombo, kResourceBox, {69, 804, 444, 30}},
+    {kJumpButton, kResourceBox, {345, 729, 132, 36}},
+    {kSpareSpin, kResourceBox, {153, 825, 72, 36}},
+    {kCategoryLabel, kResourceBox, {81, 833, 84, 24}},
+    {kPageLabel, kResourceBox, {245, 831, 84, 24}},
+    {kTipsLabel, nullptr, {24, 384, 432, 168}},
+    {kPlayerBox, nullptr, {485, 20, 696, 544}},
+    {kPlayerView, kPlayerBox, {5, 26, 687, 519}},
+    {kDownloadBox, nullptr, {12, 564, 1164, 252}},
+    {kDownloadSource, kDownloadBox, {12, 12, 180, 30}},
+    {kDownloadList, kDownloadBox, {12, 57, 1140, 192}},
+    {kLinksCaption, kDownloadBox, {237, 14, 99, 36}},
+    {kForumLink, kDownloadBox, {336, 17, 99, 36}},
+    {kSiteLink, kDownloadBox, {432, 20, 99, 36}},
+    {kMoreLinks, kDownloadBox, {528, 21, 132, 36}},
+    {kNoticeView, nullptr, {12, 828, 1404, 48}},
+    {kAdvertView, nullptr, {12, 888, 1404, 96}},
+    {kCategoryMenu, nullptr, {1185, 30, 228, 786}},
+};
 
 // The lines of a control's text, CR LF apart.
 std::vector<std::wstring> linesOf(const Text& text) {
@@ -100,40 +141,25 @@ class HighDpiTest : public testing::Test {
         return work;
     }
 
-    // The window as the template makes it at this DPI, before any fitting.
-    static SIZE designedSize() {
-        const WindowTemplate& layout = mainWindowTemplate();
-        return {scaled(layout.width), scaled(layout.height)};
-    }
-
     static bool isFitted() {
-        const SIZE designed = designedSize();
         const SIZE size = windowSize();
-        return size.cx < designed.cx || size.cy < designed.cy;
+        return size.cx < kScaledWindow.cx || size.cy < kScaledWindow.cy;
     }
 
-    // The client size `parent` was built with: the main window's designed
-    // size less its frame, or a group box's scaled rectangle.
-    static SIZE designedClient(const ControlTemplate* parent) {
-        if (!parent) {
-            RECT frame;
-            RECT client;
-            GetWindowRect(window->handle(), &frame);
-            GetClientRect(window->handle(), &client);
-            return {designedSize().cx - (frame.right - frame.left - client.right),
-                    designedSize().cy - (frame.bottom - frame.top - client.bottom)};
-        }
-        const RECT box = scaledRect(parent->left, parent->top, parent->width, parent->height);
-        return {box.right - box.left, box.bottom - box.top};
-    }
-
-    static const ControlTemplate* templateOf(const Text& name) {
-        for (const ControlTemplate& control : mainWindowTemplate().controls) {
-            if (control.name == name) {
-                return &control;
+    // The client size `parent` was built with: the main window's scaled size
+    // less its frame, or a group box's scaled rectangle.
+    static SIZE scaledClient(const char* parent) {
+        for (const ScaledControl& control : kScaledControls) {
+            if (parent && std::string_view(control.name) == parent) {
+                return {control.place.right, control.place.bottom};
             }
         }
-        return nullptr;
+        RECT frame;
+        RECT client;
+        GetWindowRect(window->handle(), &frame);
+        GetClientRect(window->handle(), &client);
+        return {kScaledWindow.cx - (frame.right - frame.left - client.right),
+                kScaledWindow.cy - (frame.bottom - frame.top - client.bottom)};
     }
 
     static inline OleSession* ole = nullptr;
@@ -147,13 +173,10 @@ TEST_F(HighDpiTest, TheSystemDpiIs144) {
 }
 
 TEST_F(HighDpiTest, TheWindowIsTheTemplateScaledOrFittedIntoTheWorkArea) {
-    const SIZE designed = designedSize();
-    EXPECT_EQ(designed.cx, 1440);
-    EXPECT_EQ(designed.cy, 1059);
     const RECT work = workArea();
     const SIZE size = windowSize();
-    EXPECT_EQ(size.cx, std::min<LONG>(designed.cx, work.right - work.left));
-    EXPECT_EQ(size.cy, std::min<LONG>(designed.cy, work.bottom - work.top));
+    EXPECT_EQ(size.cx, std::min<LONG>(kScaledWindow.cx, work.right - work.left));
+    EXPECT_EQ(size.cy, std::min<LONG>(kScaledWindow.cy, work.bottom - work.top));
     RECT frame;
     GetWindowRect(window->handle(), &frame);
     RECT inside;
@@ -168,26 +191,15 @@ TEST_F(HighDpiTest, TheWindowIsTheTemplateScaledOrFittedIntoTheWorkArea) {
 // much its parent was shrunk to fit (not at all on a large screen); combo
 // boxes keep their scaled closed height.
 TEST_F(HighDpiTest, EveryControlIsAtItsScaledRectangle) {
-    for (const ControlTemplate& control : mainWindowTemplate().controls) {
+    ASSERT_EQ(std::size(kScaledControls), mainWindowTemplate().controls.size());
+    for (const ScaledControl& control : kScaledControls) {
         SCOPED_TRACE(control.name);
         HWND made = window->control(control.name);
         ASSERT_NE(made, nullptr);
-        const SIZE designed = designedClient(templateOf(control.parent));
-        const SIZE now = clientSize(GetParent(made));
-        const double across = static_cast<double>(now.cx) / designed.cx;
-        const double down = static_cast<double>(now.cy) / designed.cy;
-        const RECT expected = scaledRect(control.left, control.top, control.width, control.height);
-        const RECT place = placeIn(made, GetParent(made));
-        const bool fixedHeight = control.kind == ControlKind::ComboBox;
-        EXPECT_NEAR(place.left, expected.left * across, 2);
-        EXPECT_NEAR(place.top, expected.top * down, 2);
-        EXPECT_NEAR(place.right, (expected.right - expected.left) * across, 2);
-        EXPECT_NEAR(place.bottom, (expected.bottom - expected.top) * (fixedHeight ? 1.0 : down), 2);
-        if (fixedHeight) {
-            EXPECT_NEAR(place.bottom, scaled(control.height), 1);
-        }
+        const bool comboBox =
+            mainWindowTemplate().control(control.name)->kind == ControlKind::ComboBox;
+        expectInProportion(made, {control.place, scaledClient(control.parent)}, comboBox);
     }
-    expectAtRecordedFractions(window->handle());
 }
 
 TEST_F(HighDpiTest, TheProgramsFontsHaveScaledCharactersAndListsScaledColumns) {
@@ -200,10 +212,17 @@ TEST_F(HighDpiTest, TheProgramsFontsHaveScaledCharactersAndListsScaledColumns) {
         }
         SCOPED_TRACE(control.name);
         EXPECT_EQ(measure(fontOf(window->control(control.name)), {}).ideographWidth, 18);
-        for (std::size_t i = 0; i < control.columns.size(); ++i) {
-            EXPECT_EQ(SendMessageW(window->control(control.name), LVM_GETCOLUMNWIDTH, i, 0),
-                      scaled(control.columns[i].width));
+    }
+    // The template's widths times 1.5, halves rounded up.
+    const std::pair<const char*, std::vector<int>> lists[] = {{kCatalogueList, {600, 2, 2}},
+                                                              {kDownloadList, {75, 300, 750}}};
+    for (const auto& [list, widths] : lists) {
+        std::vector<int> columns;
+        for (std::size_t i = 0; i < widths.size(); ++i) {
+            columns.push_back(
+                static_cast<int>(SendMessageW(window->control(list), LVM_GETCOLUMNWIDTH, i, 0)));
         }
+        EXPECT_EQ(columns, widths) << list;
     }
 }
 

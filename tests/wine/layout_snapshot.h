@@ -1,6 +1,6 @@
 #pragma once
 // Where the children of a laid-out window are, compared with where they were
-// when the layout took its proportions.
+// placed at first: as the layout found them, or as the test designed them.
 
 #include <windows.h>
 
@@ -20,7 +20,7 @@ inline HWND hwndOf(std::intptr_t handle) {
 RECT placeIn(HWND child, HWND parent);
 SIZE clientSize(HWND window);
 
-// A child's place and its parent's client size when the layout was taken.
+// A child's place and the client size of its parent that it was placed in.
 struct Snapshot {
     RECT place;
     SIZE parent;
@@ -29,12 +29,10 @@ struct Snapshot {
 // Every child that `window`'s layout owns, as it is now.
 std::map<HWND, Snapshot> snapshotLayout(HWND window);
 
-// Each child sits at the fractions of its parent's client area that it had
-// when the layout was taken, within a pixel; `fixedHeights` keep their height.
-void expectInProportion(const std::map<HWND, Snapshot>& taken,
-                        const std::vector<HWND>& fixedHeights);
+// `child` sits at the fractions of its parent's client area that it had
+// when `placed`, within a pixel; with `fixedHeight` it keeps its height.
+void expectInProportion(HWND child, const Snapshot& placed, bool fixedHeight);
 
-// Each child that `window`'s layout owns sits at the fractions of its
-// parent's client area that the layout recorded for it, within a pixel;
-// fixed-height children at their recorded height in pixels.
-void expectAtRecordedFractions(HWND window);
+// The same for each child in `placed`; `fixedHeights` keep their height.
+void expectInProportion(const std::map<HWND, Snapshot>& placed,
+                        const std::vector<HWND>& fixedHeights);

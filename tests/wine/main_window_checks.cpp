@@ -4,7 +4,9 @@
 
 #include <iterator>
 
+#include "app/main_window_template.h"
 #include "common/program_controls.h"
+#include "layout_snapshot.h"
 
 void expectTabVisitsTheTabStopsInTemplateOrder(const MainWindow& window) {
     const char* order[] = {kCatalogueList,  kRouteSelector, kJumpButton,   kPlayerView,
@@ -18,5 +20,23 @@ void expectTabVisitsTheTabStopsInTemplateOrder(const MainWindow& window) {
         HWND expected = window.control(order[i]);
         EXPECT_TRUE(focus == expected || IsChild(expected, focus))
             << "after " << i << " tabs, expected " << order[i];
+    }
+}
+
+void expectAtTemplatePlaces(const MainWindow& window) {
+    const WindowTemplate& layout = mainWindowTemplate();
+    RECT frame;
+    RECT client;
+    GetWindowRect(window.handle(), &frame);
+    GetClientRect(window.handle(), &client);
+    const SIZE windowClient = {layout.width - (frame.right - frame.left - client.right),
+                               layout.height - (frame.bottom - frame.top - client.bottom)};
+    for (const ControlTemplate& control : layout.controls) {
+        SCOPED_TRACE(control.name);
+        const ControlTemplate* box = layout.control(control.parent);
+        const SIZE parent = box ? SIZE{box->width, box->height} : windowClient;
+        expectInProportion(window.control(control.name),
+                           {{control.left, control.top, control.width, control.height}, parent},
+                           control.kind == ControlKind::ComboBox);
     }
 }

@@ -55,7 +55,7 @@ class MainWindowSizingTest : public testing::Test {
         SetWindowPos(window->handle(), nullptr, 0, 0, width, height, SWP_NOZORDER);
         RedrawWindow(window->handle(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        expectAtRecordedFractions(window->handle());
+        expectAtTemplatePlaces(*window);
         for (HWND comboBox : comboBoxes) {
             EXPECT_EQ(placeIn(comboBox, GetParent(comboBox)).bottom, 20);
         }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/main_window_template.h"
+#include "catalogue/catalogue_entries.h"
 #include "common/program_controls.h"
 #include "layout_snapshot.h"
 #include "main_window_checks.h"
@@ -157,6 +158,18 @@ std::vector<std::pair<std::wstring, int>> listColumns(HWND list) {
     }
 }
 
+// The height of a line of text in `control`'s font.
+int lineHeight(HWND control) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return metrics.tmHeight;
+}
+
 struct RaisedEvent {
     std::string source;
     ControlEvent event;
@@ -274,22 +287,26 @@ TEST_F(MainWindowTest, ListsComboBoxesAndMenusHoldTheirItems) {
     }
 }
 
-TEST_F(MainWindowTest, CategoryMenuHoldsSevenGroupsOfThirtyEightEntries) {
+// A click hands the handler a group and an entry, which it turns into the
+// caption it looks up in the catalogue: each of the catalogue's entries must
+// come back from its own place in the menu the window built, and nothing
+// from beyond a group's last entry or from what is not a menu.
+TEST_F(MainWindowTest, CategoryMenuGivesEachCatalogueEntrysCaptionAtItsPlace) {
     HWND menu = control(kCategoryMenu);
-    const int sizes[] = {20, 10, 2, 2, 1, 2, 1};
-    int entries = 0;
-    for (int group = 0; group < 7; ++group) {
-        for (int entry = 0; entry < sizes[group]; ++entry) {
-            entries +=
-                group == 0 && entry == 19 ? 1 : !rollupMenuCaption(menu, entry, group).empty();
-        }
-        EXPECT_EQ(rollupMenuCaption(menu, sizes[group], group), "") << group;
+    ASSERT_EQ(catalogueEntries().size(), 38u);
+    for (const CatalogueEntry& entry : catalogueEntries()) {
+        EXPECT_EQ(rollupMenuCaption(menu, entry.entry, entry.group), entry.caption)
+            << "group " << entry.group << ", entry " << entry.entry;
     }
-    EXPECT_EQ(entries, 38);
-    EXPECT_EQ(rollupMenuCaption(menu, 0, 0), "东方卫视");
-    EXPECT_EQ(rollupMenuCaption(menu, 18, 0), "CCTV-12 社会与法");
-    EXPECT_EQ(rollupMenuCaption(menu, 1, 3), "线路2超多影片");
-    EXPECT_EQ(rollupMenuCaption(menu, 1, 5), "获取视频下载地址");
+    const int sizes[] = {20, 10, 2, 2, 1, 2, 1};
+    for (int group = 0; group < 7; ++group) {
+        EXPECT_EQ(rollupMenuCaption(menu, sizes[group], group), "") << group;
+        EXPECT_EQ(rollupMenuCaption(menu, -1, group), "") << group;
+    }
+    EXPECT_EQ(rollupMenuCaption(menu, 0, -1), "");
+    EXPECT_EQ(rollupMenuCaption(menu, 0, 7), "");
+    EXPECT_EQ(rollupMenuCaption(control(kCatalogueList), 0, 0), "");
+    EXPECT_EQ(rollupMenuCaption(nullptr, 0, 0), "");
 }
 
 TEST_F(MainWindowTest, ParkedControlsLieOutsideTheirGroupBox) {
@@ -304,10 +321,63 @@ TEST_F(MainWindowTest, TabVisitsTheTabStopsInTemplateOrder) {
     expectTabVisitsTheTabStopsInTemplateOrder(*window);
 }
 
-TEST_F(MainWindowTest, ScreenshotShowsChineseCaptions) {
+// What the window shows, each part where the template puts it: the group
+// boxes' captions in their top edges, the tips below their three empty
+// lines, each link in its colour, and the category menu's first header at
+// its top and the other six at its bottom, with the open group's entries
+// between them.
+TEST_F(MainWindowTest, ScreenshotShowsCaptionsLinksAndHeadersWhereTheTemplatePutsThem) {
     RedrawWindow(window->handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    EXPECT_TRUE(saveScreenshot(window->handle(), L"main_window"));
+    const Screenshot shot(window->handle(), L"main_window");
+    EXPECT_TRUE(shot.saved());
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    const auto inked = [](COLORREF ink) {
+        return [ink](COLORREF pixel) { return showsInk(pixel, ink); };
+    };
+
+    // Above row 15, where the first child of each box begins.
+    for (const char* box : {kResourceBox, kPlayerBox}) {
+        HWND made = control(box);
+        EXPECT_GT(shot.count(made, {8, 0, clientSize(made).cx - 8, 15}, inked(text)), 100) << box;
+    }
+
+    HWND tips = control(kTipsLabel);
+    const int line = lineHeight(tips);
+    EXPECT_EQ(shot.count(tips, {0, 0, 288, 3 * line}, inked(text)), 0);
+    EXPECT_GT(shot.count(tips, {0, 3 * line, 288, 112}, inked(text)), 300);
+
+    const std::pair<const char*, COLORREF> links[] = {{kLinksCaption, RGB(0, 0, 0)},
+                                                      {kForumLink, RGB(255, 0, 0)},
+                                                      {kSiteLink, RGB(128, 0, 128)},
+                                                      {kMoreLinks, RGB(0, 128, 128)}};
+    for (const auto& [link, colour] : links) {
+        SCOPED_TRACE(link);
+        HWND label = control(link);
+        // Each link overlaps the next by two pixels.
+        const RECT area = {2, 0, clientSize(label).cx - 2, clientSize(label).cy};
+        EXPECT_GT(shot.count(label, area, inked(colour)), 30);
+        for (const auto& [other, otherColour] : links) {
+            if (other != link) {
+                EXPECT_EQ(shot.count(label, area, inked(otherColour)), 0) << other;
+            }
+        }
+    }
+
+    // 24-pixel headers on the button face; entries on the window colour.
+    HWND menu = control(kCategoryMenu);
+    const auto face = [](COLORREF pixel) { return pixel == GetSysColor(COLOR_BTNFACE); };
+    const auto paper = [](COLORREF pixel) { return pixel == GetSysColor(COLOR_WINDOW); };
+    for (const int top : {0, 380, 404, 428, 452, 476, 500}) {
+        SCOPED_TRACE(top);
+        const RECT header = {0, top, 152, top + 24};
+        EXPECT_GT(shot.count(menu, header, face), 152 * 24 / 2);
+        EXPECT_GT(shot.count(menu, header, inked(GetSysColor(COLOR_BTNTEXT))), 20);
+    }
+    // Left of the scroll arrows, which are button face too.
+    const RECT entries = {0, 24, 130, 380};
+    EXPECT_GT(shot.count(menu, entries, paper), 130 * 356 / 2);
+    EXPECT_EQ(shot.count(menu, entries, face), 0);
 }
 
 TEST_F(MainWindowTest, ControlEventsReachTheirHandlers) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <utility>
 
 #include "recording_parent.h"
@@ -30,10 +31,32 @@ std::vector<RollupGroup> categoryGroups() {
           "其他游戏", "随机精选"}},
         {"美女直播", {"热门美女", "美女直播"}},
         {"热门电影", {"今日热播", "线路2超多影片"}},
-        {"街拍丶秒拍丶微拍丶自拍", {"自拍短片"}},
+        {"街拍丶秒拍丶微拍丶自拍", {"街拍自拍短视频"}},
         {"视频-套图-下载区域", {"无水印套图下载", "获取视频下载地址"}},
         {"Nuvri轻声音乐盒子", {"Nuvri音乐盒子"}},
     };
+}
+
+// Whether `pixel` is a blend of `from` and `to`, neither one nor the other.
+bool liesBetween(COLORREF pixel, COLORREF from, COLORREF to) {
+    const double step[] = {GetRValue(to) - GetRValue(from) + 0.0,
+                           GetGValue(to) - GetGValue(from) + 0.0,
+                           GetBValue(to) - GetBValue(from) + 0.0};
+    const double offset[] = {GetRValue(pixel) - GetRValue(from) + 0.0,
+                             GetGValue(pixel) - GetGValue(from) + 0.0,
+                             GetBValue(pixel) - GetBValue(from) + 0.0};
+    double along = 0;
+    double length = 0;
+    for (int i = 0; i < 3; ++i) {
+        along += offset[i] * step[i];
+        length += step[i] * step[i];
+    }
+    const double share = along / length;
+    double away = 0;
+    for (int i = 0; i < 3; ++i) {
+        away += std::pow(offset[i] - share * step[i], 2);
+    }
+    return share > 0.05 && share < 0.95 && away < 8 * 8;
 }
 
 class RollupMenuTest : public ::testing::Test {
@@ -122,19 +145,6 @@ TEST_F(RollupMenuTest, ScrollArrowsMoveTheEntriesByOne) {
     EXPECT_EQ(clicked(), (Clicks{{0, 2}, {0, 1}}));
 }
 
-TEST_F(RollupMenuTest, CaptionsAreFoundByEntryThenGroup) {
-    EXPECT_EQ(rollupMenuCaption(menu, 0, 0), "东方卫视");
-    EXPECT_EQ(rollupMenuCaption(menu, 0, 1), "英雄联盟");
-    EXPECT_EQ(rollupMenuCaption(menu, 1, 5), "获取视频下载地址");
-    EXPECT_EQ(rollupMenuCaption(menu, 19, 0), "");
-    EXPECT_EQ(rollupMenuCaption(menu, -1, 0), "");
-    EXPECT_EQ(rollupMenuCaption(menu, 20, 0), "");
-    EXPECT_EQ(rollupMenuCaption(menu, 0, -1), "");
-    EXPECT_EQ(rollupMenuCaption(menu, 0, 7), "");
-    EXPECT_EQ(rollupMenuCaption(parent.window(), 0, 0), "");
-    EXPECT_EQ(rollupMenuCaption(nullptr, 0, 0), "");
-}
-
 TEST_F(RollupMenuTest, DrawsWithSimSunTwelvePixelsInGb2312) {
     auto font = reinterpret_cast<HFONT>(SendMessageW(menu, WM_GETFONT, 0, 0));
     ASSERT_NE(font, nullptr);
@@ -181,14 +191,67 @@ TEST_F(RollupMenuTest, TakesTheFocusOnAClickOnlyAsATabStop) {
     EXPECT_EQ(GetFocus(), menu);
 }
 
-TEST_F(RollupMenuTest, ScreenshotOfTheCategoryMenu) {
+// Group 0 open, the focus on its entry 1 and the mouse over its entry 4: the
+// first header at the top and the other six at the bottom, the entries on
+// the window colour between them with a scroll arrow down only, the row
+// under the mouse lit and the focus mark around entry 1.
+TEST_F(RollupMenuTest, ScreenshotShowsTheHeadersEntriesFocusAndHotRowWhereTheyLie) {
     SetFocus(menu);
     press(VK_DOWN);
     press(VK_DOWN);
     SendMessageW(menu, WM_MOUSEMOVE, 0,
                  MAKELPARAM(40, kHeaderHeight + 4 * kEntryHeight + kEntryHeight / 2));
     parent.paintNow();
-    EXPECT_TRUE(saveScreenshot(parent.window(), L"rollup_menu"));
+    const Screenshot shot(parent.window(), L"rollup_menu");
+    EXPECT_TRUE(shot.saved());
+
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const COLORREF paper = GetSysColor(COLOR_WINDOW);
+    const auto is = [](COLORREF colour) {
+        return [colour](COLORREF pixel) { return pixel == colour; };
+    };
+    for (int group = 0; group < kGroups; ++group) {
+        SCOPED_TRACE(group);
+        const int top = group == 0 ? 0 : kHeight - (kGroups - group) * kHeaderHeight;
+        const RECT header = {0, top, kWidth, top + kHeaderHeight};
+        EXPECT_GT(shot.count(menu, header, is(face)), kWidth * kHeaderHeight / 2);
+        EXPECT_GT(
+            shot.count(menu, header,
+                       [](COLORREF pixel) { return showsInk(pixel, GetSysColor(COLOR_BTNTEXT)); }),
+            20);
+    }
+    const int entriesBottom = kHeight - (kGroups - 1) * kHeaderHeight;
+    const RECT entries = {0, kHeaderHeight, kWidth, entriesBottom};
+    EXPECT_GT(shot.count(menu, entries, is(paper)), kWidth * (entriesBottom - kHeaderHeight) / 2);
+
+    // The 16-pixel arrows, 2 pixels in from the entry area's right corners.
+    const RECT down = {kWidth - 18, entriesBottom - 18, kWidth - 2, entriesBottom - 2};
+    const RECT up = {kWidth - 18, kHeaderHeight + 2, kWidth - 2, kHeaderHeight + 18};
+    EXPECT_GT(shot.count(menu, down, is(face)), 16 * 16 / 3);
+    EXPECT_EQ(shot.count(menu, up, is(face)), 0);
+
+    const auto row = [](int entry) {
+        const int top = kHeaderHeight + entry * kEntryHeight;
+        return RECT{0, top, kWidth - 20, top + kEntryHeight};
+    };
+    const COLORREF accent = GetSysColor(COLOR_HIGHLIGHT);
+    const auto lit = [paper, accent](COLORREF pixel) { return liesBetween(pixel, paper, accent); };
+    EXPECT_GT(shot.count(menu, row(4), lit), (kWidth - 20) * kEntryHeight / 2);
+    for (int entry : {0, 1, 3, 5}) {
+        EXPECT_EQ(shot.count(menu, row(entry), lit), 0) << entry;
+    }
+
+    // The dotted mark 3 pixels inside the focused row: its left and right
+    // lines, clear of the captions.
+    const auto marks = [&shot, this, paper](int entry) {
+        const int top = kHeaderHeight + entry * kEntryHeight + 3;
+        const auto marked = [paper](COLORREF pixel) { return pixel != paper; };
+        return shot.count(menu, {3, top, 4, top + kEntryHeight - 6}, marked) +
+               shot.count(menu, {kWidth - 4, top, kWidth - 3, top + kEntryHeight - 6}, marked);
+    };
+    EXPECT_GT(marks(1), (kEntryHeight - 6) / 2);
+    EXPECT_EQ(marks(0), 0);
+    EXPECT_EQ(marks(2), 0);
 }
 
 }  // namespace

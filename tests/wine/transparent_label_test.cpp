@@ -79,16 +79,46 @@ TEST(TransparentLabelTest, InsideTheProgramsGroupBoxShowsTheBoxFace) {
     EXPECT_GT(reddishPixels(label), 20);
 }
 
-TEST(TransparentLabelTest, ScreenshotOfTheLinkRow) {
+// The main window's row of links: each label shows its own colour, and no
+// other label's, in its own rectangle over the box's face.
+TEST(TransparentLabelTest, ScreenshotShowsEachLinkInItsColourInItsPlace) {
     RecordingParent parent(792, 90);
     HWND box = createGroupBox({parent.window(), 1, 8, 8, 776, 74, false, true}, "");
-    createTransparentLabel({box, 2, 158, 9, 66, 24, false, true}, "友情链接：", RGB(0, 0, 0));
-    createTransparentLabel({box, 1, 224, 11, 66, 24, false, true}, "软件论坛", kRed);
-    createTransparentLabel({box, 3, 288, 13, 66, 24, false, true}, "精品网站", RGB(128, 0, 128));
-    createTransparentLabel({box, 4, 352, 14, 88, 24, false, true}, "更多等待添加",
-                           RGB(0, 128, 128));
+    struct Link {
+        int left, top, width;
+        const char* text;
+        COLORREF colour;
+        HWND label = nullptr;
+    };
+    Link links[] = {{158, 9, 66, "友情链接：", RGB(0, 0, 0)},
+                    {224, 11, 66, "软件论坛", kRed},
+                    {288, 13, 66, "精品网站", RGB(128, 0, 128)},
+                    {352, 14, 88, "更多等待添加", RGB(0, 128, 128)}};
+    int id = 2;
+    for (Link& link : links) {
+        link.label = createTransparentLabel(
+            {box, id++, link.left, link.top, link.width, 24, false, true}, link.text, link.colour);
+    }
     parent.paintNow();
-    EXPECT_TRUE(saveScreenshot(parent.window(), L"transparent_label"));
+    const Screenshot shot(parent.window(), L"transparent_label");
+    EXPECT_TRUE(shot.saved());
+    for (const Link& link : links) {
+        SCOPED_TRACE(link.text);
+        // Each link overlaps the next by two pixels.
+        const RECT area = {2, 0, link.width - 2, 24};
+        EXPECT_GT(shot.count(link.label, area,
+                             [&link](COLORREF pixel) { return showsInk(pixel, link.colour); }),
+                  30);
+        for (const Link& other : links) {
+            if (other.colour != link.colour) {
+                EXPECT_EQ(
+                    shot.count(link.label, area,
+                               [&other](COLORREF pixel) { return showsInk(pixel, other.colour); }),
+                    0);
+            }
+        }
+        EXPECT_EQ(shot.at(link.label, {link.width - 4, 22}), GetSysColor(COLOR_BTNFACE));
+    }
 }
 
 }  // namespace
