@@ -127,6 +127,22 @@ class Session:
                               env=self.wine_env(), capture_output=True, timeout=120)
         return parse(done.stdout.decode("utf-8", errors="replace"))
 
+    def watch_rows(self, list_id, milliseconds):
+        """Starts the probe watching the row count of list `list_id` for
+        `milliseconds`; returns a function that waits for the watch to end and
+        gives every count seen, in order."""
+        watcher = subprocess.Popen(
+            [str(self.root / "tools/wine-exec.sh"), self.arch, str(self.prefix),
+             str(self.probe_program), DESKTOP, "watch", str(list_id), str(milliseconds)],
+            env=self.wine_env(), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        check(watcher.stdout.readline().startswith(b"watching"), "the watch did not start")
+
+        def counts():
+            out, _ = watcher.communicate(timeout=milliseconds / 1000 + 60)
+            return [int(line.split(b"\t")[1]) for line in out.splitlines()
+                    if line.startswith(b"count")]
+        return counts
+
     def wait(self, what, condition, timeout=30, rows=None):
         """The first snapshot for which `condition` holds."""
         deadline = time.monotonic() + timeout

@@ -246,33 +246,129 @@ def served_download_rows(s, path, separator):
     return rows
 
 
-def choose_download_list(s, item):
+def open_download_choices(s):
+    """Clicks the download-source selector's drop-down button."""
     combo = s.id("组合框3")
-    snap = s.probe(rows=0)
-    field = snap.controls[combo].rect
-    s.click(field.right - 8, field.centre[1])  # the drop-down button
-    snap = s.wait("the open download choices",
+    field = s.probe(rows=0).controls[combo].rect
+    s.click(field.right - 8, field.centre[1])
+    return open_list(s, combo)
+
+
+def open_list(s, combo):
+    """The open list of `combo` on the screen, once it shows."""
+    snap = s.wait("the open choices",
                   lambda snap: snap.combos[combo][1] == 1 and snap.toplevels_of("ComboLBox"),
                   rows=0)
-    s.screenshot(f"{s.step}-choices")
-    choices = [w for w in snap.toplevels_of("ComboLBox") if w.process == snap.process][0]
-    height = snap.combos[combo][2]
+    return [w for w in snap.toplevels_of("ComboLBox") if w.process == snap.process][0]
+
+
+def click_in_list(s, combo, choices, item):
+    height = s.probe(rows=0).combos[combo][2]
     s.click(choices.rect.left + 30, choices.rect.top + 1 + height * item + height // 2)
 
 
+def choose_download_list(s, item):
+    choices = open_download_choices(s)
+    s.screenshot(f"{s.step}-choices")
+    click_in_list(s, s.id("组合框3"), choices, item)
+
+
+def route_by_mouse(s):
+    """The route selector, opened with F4 (it lies outside the visible part
+    of its group box), takes a click in its list: one fill. A step in the
+    open list left with Esc fills nothing and puts back the route shown."""
+    route = s.id("组合框2")
+    check(s.probe(rows=0).focus == route, "the route selector lost the focus")
+    rows_seen = s.watch_rows(catalogue(s), 15000)
+    s.key("F4")
+    click_in_list(s, route, open_list(s, route), 0)
+    s.settled("route item 0 by the mouse", lambda snap: snap.combos[route][0] == 0
+              and snap.row_counts[catalogue(s)] == ROUTE_ROWS[0], rows=0)
+    clicked = rows_seen()
+    check(clicked.count(0) == 1 and clicked[-1] == ROUTE_ROWS[0],
+          f"a click filled the list other than once: row counts {clicked}")
+    rows_seen = s.watch_rows(catalogue(s), 8000)
+    s.key("F4", "Down", "Escape")
+    snap = s.settled("the route put back", lambda snap: snap.combos[route][0] == 0
+                     and snap.combos[route][1] == 0, rows=0)
+    counts = rows_seen()
+    check(counts == [ROUTE_ROWS[0]], f"Esc after a step changed the list: row counts {counts}")
+    return f"a click: row counts {clicked}; Esc after a step: item 0 kept, no fill"
+
+
+DOWNLOAD_SOURCES = [("/33.txt", "Nuvri福利下载"), ("/2.txt", DOWNLOAD_JOIN)]
+
+
+def fetches(s):
+    """How often the program asked the service for each download list since
+    the last reset (the test's own requests are Python's)."""
+    paths = [r["path"] for r in json.loads(s.service("/__control/requests"))
+             if not any(name.lower() == "user-agent" and value.startswith("Python")
+                        for name, value in r["headers"])]
+    return tuple(paths.count(path) for path, _ in DOWNLOAD_SOURCES)
+
+
+def download_settled(s, item, what):
+    path, separator = DOWNLOAD_SOURCES[item]
+    expected = served_download_rows(s, path, separator)
+    snap = s.settled(f"{what}: download list {path}",
+                     lambda snap: snap.rows(downloads(s), (0, 1, 2)) == expected
+                     and snap.combos[s.id("组合框3")][0] == item, rows=SAMPLE_ROWS)
+    check(snap.title == s.played.title, "the download list changed the title")
+    return snap, expected
+
+
 def download_lists(s):
+    """One mouse choice, one fetch: the service counts them."""
     notes = []
-    for item, (path, separator) in enumerate([("/33.txt", "Nuvri福利下载"),
-                                              ("/2.txt", DOWNLOAD_JOIN)]):
+    for item, (path, _) in enumerate(DOWNLOAD_SOURCES):
+        s.service("/__control/reset")
         choose_download_list(s, item)
-        expected = served_download_rows(s, path, separator)
-        snap = s.settled(f"download list {path}",
-                         lambda snap: snap.rows(downloads(s), (0, 1, 2)) == expected)
-        check(snap.combos[s.id("组合框3")][0] == item, "another item is chosen")
-        check(snap.title == s.played.title, "the download list changed the title")
-        notes.append(f"{path}: {len(expected)} rows")
+        _, expected = download_settled(s, item, "a click")
+        time.sleep(1)
+        asked = fetches(s)
+        check(asked[item] == 1 and sum(asked) == 1,
+              f"a click on item {item} fetched {asked} times (/33.txt, /2.txt)")
+        notes.append(f"{path}: {len(expected)} rows, fetched once")
         if item == 0:
             s.screenshot(f"{s.step}-video")
+    return ", ".join(notes)
+
+
+def download_keys(s):
+    """The keyboard on the download-source selector: Enter in the open list
+    and an arrow on the closed box each fetch once; a step in the open list
+    left without Enter fetches nothing and the box shows again the item that
+    last acted."""
+    combo = s.id("组合框3")
+    notes = []
+    # The box shows item 1 (the last click); each way out after a step up.
+    for way in ("Escape", "Tab", "F4", "alt+Up", "click"):
+        s.service("/__control/reset")
+        open_download_choices(s)
+        s.key("Up")
+        if way == "click":
+            area = s.probe(rows=0).controls[s.id("分组框3")].rect
+            s.click(area.right - 40, area.top + 4)
+        else:
+            s.key(way)
+        s.wait("the closed list", lambda snap: snap.combos[combo][1] == 0, rows=0)
+        time.sleep(1.5)
+        download_settled(s, 1, f"{way} after a step")
+        check(fetches(s) == (0, 0), f"{way} after a step fetched {fetches(s)}")
+        notes.append(f"{way}: back to item 1")
+    s.service("/__control/reset")
+    open_download_choices(s)
+    s.key("Up", "Return")
+    download_settled(s, 0, "Enter in the open list")
+    time.sleep(1)
+    check(fetches(s) == (1, 0), f"Enter fetched {fetches(s)}")
+    s.service("/__control/reset")
+    s.key("Down")
+    download_settled(s, 1, "an arrow on the closed box")
+    time.sleep(1)
+    check(fetches(s) == (0, 1), f"an arrow fetched {fetches(s)}")
+    notes.append("Enter and an arrow: one fetch each")
     return ", ".join(notes)
 
 
@@ -414,5 +510,6 @@ def close(s):
 
 
 STEPS = [start, game_category, show_category, film_category, television_channel, music_box,
-         double_click_title, route_by_keyboard, download_lists, copy_entry, open_entry,
-         clear_entry, resize, close]
+         double_click_title, route_by_keyboard, route_by_mouse, download_lists, download_keys,
+         copy_entry, open_entry, clear_entry, resize, close]
+

@@ -4,12 +4,17 @@
 //                                       points of its frame and its lists'
 //                                       rows (the cells of the first ROWS)
 //   window_probe DESKTOP clipboard      the clipboard's text
+//   window_probe DESKTOP watch ID MS    for MS milliseconds, every row count
+//                                       of the list with control id ID as it
+//                                       changes (a fill empties the list, then
+//                                       fills it)
 // It joins the Wine desktop DESKTOP first, where the program's windows are.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -241,12 +246,41 @@ void printClipboard() {
     CloseClipboard();
 }
 
+// The main window, or null.
+HWND mainWindow() {
+    return FindWindowW(kMainWindowClass, nullptr);
+}
+
+void watchRowCount(int id, int milliseconds) {
+    HWND list = nullptr;
+    for (HWND control : controlsOf(mainWindow())) {
+        if (GetDlgCtrlID(control) == id) {
+            list = control;
+        }
+    }
+    FactLine("watching") << id;
+    std::fflush(stdout);
+    long long last = -1;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
+        DWORD_PTR rows = 0;
+        if (list &&
+            SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 200, &rows) &&
+            static_cast<long long>(rows) != last) {
+            last = static_cast<long long>(rows);
+            FactLine("count") << last;
+            std::fflush(stdout);
+        }
+        Sleep(1);
+    }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     useBinaryOutput();
     if (argc < 3) {
-        FactLine("usage") << "window_probe DESKTOP window [ROWS] | clipboard";
+        FactLine("usage") << "window_probe DESKTOP window [ROWS] | clipboard | watch ID MS";
         return 2;
     }
     if (HDESK desktop = OpenDesktopW(argv[1], 0, FALSE, GENERIC_ALL)) {
@@ -261,8 +295,10 @@ int wmain(int argc, wchar_t** argv) {
         printWindows(argc > 3 ? _wtoi(argv[3]) : INT_MAX);
     } else if (command == L"clipboard") {
         printClipboard();
+    } else if (command == L"watch" && argc > 4) {
+        watchRowCount(_wtoi(argv[3]), _wtoi(argv[4]));
     } else {
-        FactLine("usage") << "window_probe DESKTOP window [ROWS] | clipboard";
+        FactLine("usage") << "window_probe DESKTOP window [ROWS] | clipboard | watch ID MS";
         return 2;
     }
     return 0;
