@@ -13,6 +13,8 @@ enum class ControlEvent {
     ItemSelected,       // combo box: an item was chosen
     DoubleClick,        // list view
     RightClick,         // list view: anywhere in the list
+    ContextMenu,        // list view: (x, y) on the screen; (-1, -1) from the keyboard
+    EnterPressed,       // list view
     LeftButtonPressed,  // transparent label
     Clicked,            // push button
     MenuEntryChosen,    // popup menu: (1-based position, 0)

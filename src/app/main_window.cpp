@@ -177,7 +177,23 @@ bool MainWindow::onNotify(const NMHDR& header, LRESULT& result) {
         raise(source->name, ControlEvent::RightClick);
         return true;
     }
+    if (source->kind == ControlKind::ListView && header.code == NM_RETURN) {
+        raise(source->name, ControlEvent::EnterPressed);
+        return true;
+    }
     return false;
+}
+
+void MainWindow::onContextMenu(HWND source, POINT screen) {
+    const auto found = std::find(controls_.begin(), controls_.end(), source);
+    if (found == controls_.end()) {
+        return;
+    }
+    const ControlTemplate& control =
+        layout_.controls[static_cast<std::size_t>(found - controls_.begin())];
+    if (control.kind == ControlKind::ListView) {
+        raise(control.name, ControlEvent::ContextMenu, screen.x, screen.y);
+    }
 }
 
 void MainWindow::onDestroy() {

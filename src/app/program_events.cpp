@@ -7,6 +7,7 @@
 #include "common/program_controls.h"
 #include "main_window_created.h"
 #include "playback/playback.h"
+#include "title_menu/title_menu.h"
 
 EventTable programEventTable() {
     return {
@@ -17,7 +18,11 @@ EventTable programEventTable() {
         {kRouteSelector, ControlEvent::ItemSelected,
          [](std::int32_t, std::int32_t) { onRouteSelected(); }},
         {kCatalogueList, ControlEvent::DoubleClick,
-         [](std::int32_t, std::int32_t) { onCatalogueRowDoubleClicked(); }},
+         [](std::int32_t, std::int32_t) { playSelectedTitle(); }},
+        {kCatalogueList, ControlEvent::EnterPressed,
+         [](std::int32_t, std::int32_t) { onCatalogueListEnter(); }},
+        {kCatalogueList, ControlEvent::ContextMenu,
+         [](std::int32_t x, std::int32_t y) { onCatalogueListContextMenu(x, y); }},
         {kForumLink, ControlEvent::LeftButtonPressed,
          [](std::int32_t, std::int32_t) { onForumLinkPressed(); }},
         {kDownloadSource, ControlEvent::ItemSelected,

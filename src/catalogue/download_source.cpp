@@ -13,6 +13,7 @@
 #include "win32/list_view.h"
 #include "win32/named_controls.h"
 #include "win32/standard_controls.h"
+#include "win32/wait_pointer.h"
 
 namespace {
 
@@ -40,9 +41,12 @@ void onDownloadSourceSelected() {
     Text headers;
     Text status;
     Bytes body;
-    const Text answer = nativeHttpRequest(gbk::concat("http://", kDownloadHost, source.path), 0, {},
-                                          nullptr, nullptr, {}, &headers, false, {}, {}, {}, {}, {},
-                                          0, nullptr, &status, &body);
+    const Text answer = [&] {
+        const WaitPointer waiting;
+        return nativeHttpRequest(gbk::concat("http://", kDownloadHost, source.path), 0, {}, nullptr,
+                                 nullptr, {}, &headers, false, {}, {}, {}, {}, {}, 0, nullptr,
+                                 &status, &body);
+    }();
     if (action != latestAction(ActionScope::DownloadRows)) {
         return;
     }

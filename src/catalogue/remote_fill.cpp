@@ -7,12 +7,16 @@
 #include "http/object_http_request.h"
 #include "win32/list_view.h"
 #include "win32/named_controls.h"
+#include "win32/wait_pointer.h"
 
 void fillFromRemoteList(std::string_view address, const Text& pattern, RegexMatcher& matcher) {
     // The window may process messages while the request waits for its answer;
     // a later action begun meanwhile overtakes this fill.
     const std::uint32_t action = latestAction(ActionScope::CatalogueRows);
-    const Bytes body = objectHttpRequest(address);
+    const Bytes body = [&] {
+        const WaitPointer waiting;
+        return objectHttpRequest(address);
+    }();
     if (action != latestAction(ActionScope::CatalogueRows)) {
         return;
     }

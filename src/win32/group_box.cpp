@@ -44,6 +44,7 @@ class GroupBox final : public WindowObject {
                 return reinterpret_cast<LRESULT>(font_);
             case WM_COMMAND:
             case WM_NOTIFY:
+            case WM_CONTEXTMENU:
             case WM_CTLCOLORSTATIC:
             case WM_CTLCOLORBTN:
             case WM_CTLCOLOREDIT:

@@ -57,6 +57,33 @@ std::int32_t rowCount(HWND list) {
     return static_cast<std::int32_t>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
 }
 
+std::int32_t rowAt(HWND list, POINT screen) {
+    LVHITTESTINFO hit = {};
+    hit.pt = screen;
+    ScreenToClient(list, &hit.pt);
+    const auto row = static_cast<std::int32_t>(
+        SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    return (hit.flags & LVHT_ONITEM) ? row : -1;
+}
+
+void selectRow(HWND list, std::int32_t row) {
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_EnsureVisible(list, row, FALSE);
+}
+
+POINT rowMenuPoint(HWND list, std::int32_t row) {
+    RECT rect = {};
+    POINT point = {0, 0};
+    rect.left = LVIR_LABEL;
+    if (row >= 0 && SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                                 reinterpret_cast<LPARAM>(&rect))) {
+        point = {rect.left, rect.bottom};
+    }
+    ClientToScreen(list, &point);
+    return point;
+}
+
 RowBatch::RowBatch(HWND list) : list_(list) {
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
 }

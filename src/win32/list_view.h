@@ -17,6 +17,13 @@ Text cellText(HWND list, std::int32_t row, std::int32_t column);
 // The selected row, -1 when none is.
 std::int32_t selectedRow(HWND list);
 std::int32_t rowCount(HWND list);
+// The row under a point given in screen coordinates; -1 below the last row.
+std::int32_t rowAt(HWND list, POINT screen);
+// Selects `row` alone, gives it the focus mark and scrolls it into view.
+void selectRow(HWND list, std::int32_t row);
+// Where a menu for `row` opens when the keyboard asks for it: the row's
+// lower left corner in screen coordinates, the list's upper left corner for -1.
+POINT rowMenuPoint(HWND list, std::int32_t row);
 
 // Holds back a list's drawing while many rows change, and draws it once
 // afterwards; each change would otherwise redraw the list and its scroll bars.

@@ -24,6 +24,13 @@ class PopupMenu {
     HMENU menu_;
 };
 
+// Shows a context menu of `owner` at `screen` (the point of the click, or
+// where the keyboard's selection is) built from `entries` in order, an empty
+// entry being a separator, the entry `defaultEntry` (-1: none) in bold as the
+// one a double click or Enter also runs. Returns the index of the entry chosen
+// when the menu has closed; -1 when none was.
+int chooseFromMenu(const std::vector<Text>& entries, int defaultEntry, HWND owner, POINT screen);
+
 // Shows `menu` at the mouse cursor as a context menu of `owner` and returns
 // when it closes; a chosen entry reaches `owner` afterwards as a WM_COMMAND
 // carrying its command id. A null menu or owner shows nothing.

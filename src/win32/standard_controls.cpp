@@ -19,6 +19,22 @@ HWND createChild(const wchar_t* className, const ChildPlace& place, DWORD style,
     return control;
 }
 
+// The dialog manager of the message loop turns Enter into the window's
+// default command; a list takes Enter itself, so that it tells its parent
+// with NM_RETURN that the user asked to open the selected row.
+LRESULT CALLBACK listTakesEnter(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR) {
+    if (message == WM_GETDLGCODE && lParam) {
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        if (key->message == WM_KEYDOWN && key->wParam == VK_RETURN) {
+            return DefSubclassProc(list, message, wParam, lParam) | DLGC_WANTMESSAGE;
+        }
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
+constexpr UINT_PTR kListEnterSubclassId = 1;
+
 }  // namespace
 
 // The closed field is as tall as its selection line plus borders. The
@@ -48,6 +64,7 @@ HWND createListView(const ChildPlace& place, const std::vector<ListColumn>& colu
     SetWindowPos(list, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
+    SetWindowSubclass(list, listTakesEnter, kListEnterSubclassId, 0);
     for (std::size_t i = 0; i < columns.size(); ++i) {
         std::wstring caption = toWide(columns[i].caption);
         LVCOLUMNW column = {};

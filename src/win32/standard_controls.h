@@ -16,7 +16,8 @@ struct ListColumn {
     int width;
 };
 
-// A report-style list view with the given columns, whole rows selected.
+// A report-style list view with the given columns, whole rows selected; Enter
+// on it reaches its parent as NM_RETURN.
 HWND createListView(const ChildPlace& place, const std::vector<ListColumn>& columns);
 
 // A drop-down list of `items`; with an edit text the field shows that text

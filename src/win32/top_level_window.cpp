@@ -1,8 +1,11 @@
 #include "top_level_window.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "program_icon.h"
+#include "wait_pointer.h"
 #include "wide_text.h"
 
 namespace {
@@ -55,6 +58,16 @@ LRESULT CALLBACK topLevelProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             }
             break;
         }
+        case WM_CONTEXTMENU:
+            events->onContextMenu(reinterpret_cast<HWND>(wParam),
+                                  {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        case WM_SETCURSOR:
+            // Children ask their parent first: one answer covers every control.
+            if (showWaitPointerIfBusy()) {
+                return TRUE;
+            }
+            break;
         case WM_DESTROY:
             // Stop dispatching to the owner before it may go away.
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);

@@ -17,6 +17,10 @@ class WindowEvents {
     virtual bool onCommand(int id, int code, HWND control) = 0;
     // WM_NOTIFY; true when handled, with the message's result in `result`.
     virtual bool onNotify(const NMHDR& header, LRESULT& result) = 0;
+    // WM_CONTEXTMENU: the user asked for the context menu of `source` (a
+    // control, or the window itself) with a right click at `screen`, or from
+    // the keyboard (Shift+F10, the menu key), when `screen` is -1, -1.
+    virtual void onContextMenu(HWND source, POINT screen) = 0;
     // The window is being destroyed; the message loop ends after it.
     virtual void onDestroy() = 0;
 };

@@ -31,3 +31,23 @@ TEST(WebAddressTest, CharactersOutsideAsciiTravelAsPercentEncodedUtf8) {
               "http://127.0.0.1:8460/000.txt");
     EXPECT_EQ(percentEncodeNonAscii(""), "");
 }
+
+TEST(WebAddressTest, OnlyWebAndStreamingAddressesWithAHostGoToTheSystem) {
+    for (const char* text : {"http://h/a.mp4", "HTTPS://h", "rtmp://h/live", "RTMPS://h/x",
+                             "rtsp://10.0.0.1:554/s", "mms://h/a.asf", "Http://视频/a"}) {
+        EXPECT_TRUE(isStreamAddress(text)) << text;
+    }
+    for (const char* text :
+         {"", "rtmp://", "http:///C:/a.exe", "http://\\\\server\\a.exe", "file:///C:/a.exe",
+          "C:\\Windows\\notepad.exe", "calc.exe", "cmd /c calc", "javascript:alert('http://h')",
+          " http://h/a.mp4", "rtspx://h", "mms:/h", "ftp://h/a.mp4", "视频rtsp://h"}) {
+        EXPECT_FALSE(isStreamAddress(text)) << text;
+    }
+}
+
+TEST(WebAddressTest, AnAddressForTheSystemStaysOneArgument) {
+    EXPECT_EQ(addressForSystem("http://h/a.mp4?x=1&y=%20"), "http://h/a.mp4?x=1&y=%20");
+    EXPECT_EQ(addressForSystem("http://h/a\" --new-window \"b|c^d<e>f`g{h}\\i\tj\x7F"),
+              "http://h/a%22%20--new-window%20%22b%7Cc%5Ed%3Ce%3Ef%60g%7Bh%7D%5Ci%09j%7F");
+    EXPECT_EQ(addressForSystem("rtsp://h/视频 1"), "rtsp://h/%E8%A7%86%E9%A2%91%201");
+}

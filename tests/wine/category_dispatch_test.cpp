@@ -60,6 +60,13 @@ void setFault(std::string_view path, std::string_view fault) {
     serviceControl("fault?path=" + percentEncoded(path) + "&" + Text(fault));
 }
 
+// The pointer that `window` shows when the mouse moves over it.
+HCURSOR pointerOver(HWND window) {
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+}
+
 class CategoryDispatchTest : public ProgramWindowTest {
   protected:
     void SetUp() override { serviceControl("reset"); }
@@ -155,11 +162,18 @@ TEST_F(CategoryDispatchTest, ALaterActionOvertakesAFillStillRunning) {
     EXPECT_EQ(rows(), embeddedRows);
     EXPECT_EQ(browserAddress(player()), television->text);
 
+    // The pointer over the window says a list is on its way until it came.
     SCOPED_TRACE("remote with a slow answer, then television");
     setFault(remote->text, "mode=delay&ms=1500");
-    ASSERT_TRUE(overtake(clickOn(remote), clickOn(television)));
+    bool waitPointerMeanwhile = false;
+    ASSERT_TRUE(overtake(clickOn(remote), [&] {
+        waitPointerMeanwhile = pointerOver(list()) == LoadCursorW(nullptr, IDC_APPSTARTING);
+        clickOn(television)();
+    }));
     EXPECT_EQ(rows(), remoteRows);
     EXPECT_EQ(browserAddress(player()), television->text);
+    EXPECT_TRUE(waitPointerMeanwhile);
+    EXPECT_EQ(pointerOver(list()), LoadCursorW(nullptr, IDC_ARROW));
     serviceControl("reset");
 
     SCOPED_TRACE("route, then menu entry");

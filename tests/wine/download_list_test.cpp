@@ -140,9 +140,24 @@ TEST_F(DownloadListTest, ALaterChoiceOvertakesAListStillArriving) {
     const std::vector<Row> pictureSets = rows();
     choose(0);
     serviceControl("fault?path=%2F33.txt&mode=delay&ms=1000");
-    ASSERT_TRUE(overtake([] { choose(0); }, [] { choose(1); }));
+    // The pointer over the window says a list is on its way until it came,
+    // though a later choice overtook it.
+    HWND list = window->control(kDownloadList);
+    auto pointerOverList = [list] {
+        SendMessageW(list, WM_SETCURSOR, reinterpret_cast<WPARAM>(list),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    HCURSOR meanwhile = nullptr;
+    ASSERT_TRUE(overtake([] { choose(0); },
+                         [&] {
+                             meanwhile = pointerOverList();
+                             choose(1);
+                         }));
     EXPECT_EQ(selectedItem(window->control(kDownloadSource)), 1);
     EXPECT_EQ(rows(), pictureSets);
+    EXPECT_EQ(meanwhile, LoadCursorW(nullptr, IDC_APPSTARTING));
+    EXPECT_EQ(pointerOverList(), LoadCursorW(nullptr, IDC_ARROW));
 }
 
 namespace {

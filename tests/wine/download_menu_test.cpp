@@ -7,18 +7,14 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdio>
-#include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "clipboard_data.h"
 #include "common/program_controls.h"
+#include "menu_input.h"
 #include "program_window.h"
-#include "queued_messages.h"
-#include "screenshot.h"
 #include "win32/clipboard.h"
 #include "win32/list_view.h"
 #include "win32/shell_open.h"
@@ -33,77 +29,6 @@ struct DownloadRow {
 const DownloadRow kRows[] = {
     {"经典武侠合集-Nuvri福利下载-", "http://127.0.0.1:8460/download/33-v1.mp4"},
     {"喜剧电影精选-Nuvri福利下载-", "http://127.0.0.1:8460/download/33-v2.mp4"},
-};
-
-// Dispatches this thread's messages until `done` holds or five seconds pass,
-// then whatever is still queued.
-void pumpUntil(const std::function<bool()>& done) {
-    const DWORD deadline = GetTickCount() + 5000;
-    while (!done() && GetTickCount() < deadline) {
-        dispatchQueuedMessages();
-        Sleep(10);
-    }
-    dispatchQueuedMessages();
-}
-
-void sendMouse(DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-}
-
-void sendKey(WORD key) {
-    INPUT presses[2] = {};
-    presses[0].type = presses[1].type = INPUT_KEYBOARD;
-    presses[0].ki.wVk = presses[1].ki.wVk = key;
-    presses[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, presses, sizeof(INPUT));
-}
-
-HWND visibleMenuWindow() {
-    for (HWND menu = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); menu;
-         menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) {
-        if (IsWindowVisible(menu)) {
-            return menu;
-        }
-    }
-    return nullptr;
-}
-
-// From another thread, as a person at the screen would: waits for a popup
-// menu to show, notes where it is, photographs `window` and the menu, and
-// types `keys`.
-class MenuWatcher {
-  public:
-    MenuWatcher(HWND window, std::wstring screenshot, std::vector<WORD> keys)
-        : thread_([this, window, screenshot, keys] {
-              for (int wait = 0; wait < 250 && !menu; ++wait) {
-                  Sleep(20);
-                  menu = visibleMenuWindow();
-              }
-              if (menu) {
-                  GetWindowRect(menu, &place);
-                  // The screen's pixels under Wine lack the menu; it draws itself.
-                  shotSaved = saveScreenshot(window, screenshot) &&
-                              savePrintedWindow(menu, screenshot + L"_menu");
-                  for (WORD key : keys) {
-                      sendKey(key);
-                  }
-              }
-              finished = true;
-          }) {}
-    ~MenuWatcher() { thread_.join(); }
-    MenuWatcher(const MenuWatcher&) = delete;
-    MenuWatcher& operator=(const MenuWatcher&) = delete;
-
-    std::atomic<bool> finished = false;
-    std::atomic<HWND> menu = nullptr;
-    RECT place = {};
-    bool shotSaved = false;
-
-  private:
-    std::thread thread_;
 };
 
 class DownloadMenuTest : public ProgramWindowTest {
