@@ -76,7 +76,10 @@ class Session:
         self.shots.mkdir(parents=True, exist_ok=True)
         for old in self.shots.glob("*.png"):
             old.unlink()
-        env = dict(os.environ, NUVRI_DISPLAY=self.display, NUVRI_WINDOWS_BITS=str(self.bits))
+        # The program's hand-offs reach the stand-in browser with this
+        # environment, which tells it where to record them.
+        env = dict(os.environ, NUVRI_DISPLAY=self.display, NUVRI_WINDOWS_BITS=str(self.bits),
+                   NUVRI_OPENED_LOG=str(self.shots / "opened.log"))
         env.pop("DISPLAY", None)
         with open(self.log, "wb") as log:
             self.run = subprocess.Popen([str(self.root / "tools/run.sh")], env=env,

@@ -19,6 +19,7 @@ from pathlib import Path
 
 from e2e_session import Failure, Session
 from e2e_steps import STEPS
+from e2e_title_steps import STEPS as TITLE_STEPS
 
 
 def main():
@@ -36,7 +37,8 @@ def main():
     failed = None
     try:
         session.start()
-        for number, step in enumerate(STEPS, 1):
+        steps = STEPS[:-2] + TITLE_STEPS + STEPS[-2:]  # before resizing and closing
+        for number, step in enumerate(steps, 1):
             name = step.__name__.replace("_", "-")
             session.step = f"{number:02d}-{name}"
             step_started = time.monotonic()
@@ -48,7 +50,7 @@ def main():
                 break
             print(f"step {session.step}: ok ({time.monotonic() - step_started:.1f} s)"
                   + (f": {facts}" if facts else ""), flush=True)
-            if step is not STEPS[-1]:  # after the last, the display is gone
+            if step is not steps[-1]:  # after the last, the display is gone
                 session.screenshot(session.step)
     except Failure as failure:
         failed = f"start: {failure}"

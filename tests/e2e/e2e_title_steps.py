@@ -1,0 +1,106 @@
+"""The end-to-end steps of a title in hand: the main list's context menu by
+the mouse and by the keyboard, the system's player, Enter."""
+
+import subprocess
+import time
+
+from e2e_session import check
+from e2e_steps import PLAYING_TITLE, catalogue, clipboard_text
+
+ROW_ENTRIES = ["播放", "用系统播放器打开", "复制视频地址"]
+
+
+def open_menu(s, pointer=None, keys=()):
+    """Opens the main list's menu with a right click at `pointer` or with
+    `keys`; returns its place on the screen."""
+    if pointer:
+        s.click(*pointer, button=3)
+    s.key(*keys)
+    snap = s.wait("the title menu", lambda snap: snap.toplevels_of("#32768"), rows=0)
+    return snap.toplevels_of("#32768")[0].rect
+
+
+def choose(s, entry):
+    """Chooses an entry of the open menu with the arrow keys and Enter."""
+    s.key(*["Down"] * (ROW_ENTRIES.index(entry) + 1), "Return")
+    s.wait("the menu closed", lambda snap: not snap.toplevels_of("#32768"), rows=0)
+
+
+def row_point(s, row):
+    rect = s.probe(rows=0).row_rects[catalogue(s)][row]
+    return rect.left + 60, rect.centre[1]
+
+
+class BrowserRecorder:
+    """Points Wine's hand-off of web addresses at a script that records them,
+    for as long as the step runs; the prefix is the one tools/run.sh uses."""
+
+    def __init__(self, s):
+        self.s = s
+        self.log = s.shots / "opened.log"
+
+    def reg(self, *args):
+        subprocess.run([str(self.s.root / "tools/wine-exec.sh"), self.s.arch, str(self.s.prefix),
+                        "reg", *args], env=self.s.wine_env(), capture_output=True, timeout=120,
+                       check=True)
+
+    def __enter__(self):
+        self.log.unlink(missing_ok=True)
+        self.reg("add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/d",
+                 str(self.s.root / "tests/wine/record_opened.sh"), "/f")
+        return self
+
+    def __exit__(self, *_):
+        self.reg("delete", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/f")
+
+    def opened(self, timeout=20):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline and not self.log.exists():
+            time.sleep(0.3)
+        time.sleep(1)
+        return self.log.read_text().splitlines() if self.log.exists() else []
+
+
+def system_player(s):
+    """A right click on a row selects it and opens the menu at the pointer;
+    "用系统播放器打开" hands the row's address to the desktop's handler."""
+    snap = s.probe(rows=SAMPLE)
+    row = min(snap.row_rects[catalogue(s)]) + 4
+    media = snap.cell(catalogue(s), row, 1)
+    pointer = row_point(s, row)
+    with BrowserRecorder(s) as recorder:
+        menu = open_menu(s, pointer)
+        check(abs(menu.left - pointer[0]) <= 2 and abs(menu.top - pointer[1]) <= 2,
+              f"menu at {menu}, pointer at {pointer}")
+        s.screenshot(f"{s.step}-menu")
+        check(s.probe(rows=0).selected[catalogue(s)] == row, "the right click did not select")
+        choose(s, "用系统播放器打开")
+        opened = recorder.opened()
+    check(opened == [media], f"the system was given {opened}, not {media}")
+    return f"row {row}: {media} handed on"
+
+
+def title_keys(s):
+    """Shift+F10 and the menu key open the menu for the selected row; its
+    copy entry puts the address on the clipboard; Enter plays the row."""
+    snap = s.probe(rows=SAMPLE)
+    row = min(snap.row_rects[catalogue(s)]) + 6
+    title, media = snap.cell(catalogue(s), row, 0), snap.cell(catalogue(s), row, 1)
+    s.click(*row_point(s, row))
+    under = snap.row_rects[catalogue(s)][row]
+    menu = open_menu(s, keys=["shift+F10"])
+    check(abs(menu.top - under.bottom) <= 3, f"Shift+F10's menu at {menu}, row at {under}")
+    s.key("Escape")
+    s.wait("the menu closed", lambda snap: not snap.toplevels_of("#32768"), rows=0)
+    open_menu(s, keys=["Menu"])
+    choose(s, "复制视频地址")
+    text = clipboard_text(s)
+    check(text == media, f"clipboard {text!r}, expected {media!r}")
+    s.key("Return")
+    s.played = s.settled("the title played by Enter",
+                         lambda snap: snap.title == PLAYING_TITLE + title, rows=0)
+    return f"row {row}: menu by Shift+F10 and the menu key, {text} copied, played by Enter"
+
+
+SAMPLE = 40
+STEPS = [system_player, title_keys]
