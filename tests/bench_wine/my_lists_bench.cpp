@@ -38,9 +38,9 @@ std::string listFile(const UserList& list) {
     std::vector<ListEntry> entries;
     for (int i = 0; i < kEntries; ++i) {
         const std::string number = std::to_string(i);
-        entries.push_back(*fitListEntry(gbkToUtf8("第" + number + "部 高清完整版 国语中字"),
-                                        "http://media.example/videos/2024/" + number +
-                                            "/index.m3u8?quality=high&from=list"));
+        entries.push_back(*fitListEntry(
+            gbkToUtf8("第" + number + "部 高清完整版 国语中字"),
+            "http://media.example/videos/2024/" + number + "/index.m3u8?quality=high&from=list"));
     }
     return writeListFile(gbkToUtf8(list.comment), entries);
 }
@@ -87,7 +87,8 @@ int main() {
         std::printf("%s: %zu bytes\n", name.c_str(), text.size());
         restore();
         std::size_t rows = 0;
-        print((name + ": load").c_str(), measure([] {}, [&] { rows = readUserList(*list).rows.size(); }));
+        print((name + ": load").c_str(),
+              measure([] {}, [&] { rows = readUserList(*list).rows.size(); }));
         // A save re-reads the file, puts one entry first and replaces the file.
         print((name + ": save one entry").c_str(), measure(restore, [&] {
                   const std::string number = std::to_string(++added);
