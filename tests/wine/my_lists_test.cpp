@@ -201,17 +201,31 @@ TEST_F(MyListsTest, AChangeThatCannotBeSavedSaysSoAndLosesNothing) {
     EXPECT_EQ(fileBytes(L"favourites.txt"), before);
     EXPECT_FALSE(isFavourite("http://h/b.mp4"));
 
+    // A file another program holds open, letting nobody else read it, is not
+    // taken for a missing one and replaced.
+    fs::remove_all(file(L"favourites.txt.new"));
+    const HANDLE held = CreateFileW(file(L"favourites.txt").c_str(), GENERIC_READ, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    addFavourite("丙", "http://h/c.mp4");
+    showFavourites();
+    CloseHandle(held);
+    EXPECT_EQ(watcher.boxesSeen, 3);
+    EXPECT_EQ(watcher.text,
+              L"无法读取“我的收藏”的文件 %APPDATA%\\Nuvri\\favourites.txt，它保持原样。");
+    EXPECT_EQ(fileBytes(L"favourites.txt"), before);
+
     // Plays that cannot be remembered are told once, until one is again.
     fs::create_directories(file(L"recently-played.txt.new") / L"x");
     rememberPlayed("一", "http://h/1.mp4");
     rememberPlayed("二", "http://h/2.mp4");
-    EXPECT_EQ(watcher.boxesSeen, 2);
+    EXPECT_EQ(watcher.boxesSeen, 4);
     EXPECT_EQ(watcher.caption, L"最近播放");
     fs::remove_all(file(L"recently-played.txt.new"));
     rememberPlayed("三", "http://h/3.mp4");
     fs::create_directories(file(L"recently-played.txt.new") / L"x");
     rememberPlayed("四", "http://h/4.mp4");
-    EXPECT_EQ(watcher.boxesSeen, 3);
+    EXPECT_EQ(watcher.boxesSeen, 5);
     showRecentlyPlayed();
     EXPECT_EQ(rows(), (Rows{"三|http://h/3.mp4"}));
 }
