@@ -14,3 +14,10 @@ TEST(Utf8ToGbkTest, InvalidInputStillConverts) {
     EXPECT_EQ(converted.substr(converted.size() - 4), "\" />");
     EXPECT_GT(converted.size(), 14u);
 }
+
+TEST(Utf8ToGbkTest, GbkTextsComeBackFromUtf8) {
+    const Text title = "英雄联盟 abc\t>";
+    EXPECT_EQ(gbkToUtf8(title), "\xE8\x8B\xB1\xE9\x9B\x84\xE8\x81\x94\xE7\x9B\x9F abc\t>");
+    EXPECT_EQ(utf8ToGbk(gbkToUtf8(title)), title);
+    EXPECT_EQ(gbkToUtf8(""), "");
+}

@@ -1,0 +1,31 @@
+// Another copy of the program adding favourites: my_lists_probe TAG COUNT
+// adds "TAG i" at http://probe/TAG/i for i from 0, once the test signals the
+// event "NuvriListsProbeStart"; exits with the number of additions that
+// failed.
+#include <windows.h>
+
+#include <string>
+
+#include "my_lists/list_store.h"
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        return -1;
+    }
+    const std::string tag = argv[1];
+    const int count = std::stoi(argv[2]);
+    const HANDLE start = OpenEventW(SYNCHRONIZE, FALSE, L"NuvriListsProbeStart");
+    if (!start || WaitForSingleObject(start, 60000) != WAIT_OBJECT_0) {
+        return -1;
+    }
+    CloseHandle(start);
+    int failed = 0;
+    for (int i = 0; i < count; ++i) {
+        const std::string number = std::to_string(i);
+        if (putOnTop(kFavourites, tag + " " + number, "http://probe/" + tag + "/" + number) !=
+            ListOutcome::Done) {
+            ++failed;
+        }
+    }
+    return failed;
+}
