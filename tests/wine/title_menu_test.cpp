@@ -19,6 +19,7 @@
 #include "common/program_controls.h"
 #include "dialog_watcher.h"
 #include "menu_input.h"
+#include "my_lists/my_lists.h"
 #include "playback/playback.h"
 #include "program_window.h"
 #include "title_menu/system_player.h"
@@ -41,11 +42,19 @@ const Title kTitles[] = {
 
 const Text kNothingPlayed = "http://127.0.0.1:8460/nothing-played";
 
-const std::vector<std::wstring> kRowEntries = {L"播放", L"用系统播放器打开", L"复制视频地址"};
+const std::vector<std::wstring> kOwnLists = {L"我的收藏", L"最近播放"};
+const std::vector<std::wstring> kRowEntries = {
+    L"播放", L"用系统播放器打开", L"复制视频地址", L"加入收藏", L"", L"我的收藏", L"最近播放"};
 
 class TitleMenuTest : public ProgramWindowTest {
   protected:
+    // The user's lists go to a folder of the test's own.
     void SetUp() override {
+        appData_ = std::filesystem::temp_directory_path() /
+                   (L"nuvri-title-menu-" + std::to_wstring(GetCurrentProcessId()));
+        std::filesystem::remove_all(appData_);
+        std::filesystem::create_directories(appData_);
+        SetEnvironmentVariableW(L"APPDATA", appData_.c_str());
         deleteAllRows(list());
         for (const Title& title : kTitles) {
             const std::int32_t row = appendRow(list());
@@ -58,8 +67,39 @@ class TitleMenuTest : public ProgramWindowTest {
         SetFocus(list());
     }
 
+    void TearDown() override {
+        SetEnvironmentVariableW(L"APPDATA", nullptr);
+        std::filesystem::remove_all(appData_);
+    }
+
     static HWND list() { return window->control(kCatalogueList); }
     static HWND player() { return window->control(kPlayerView); }
+
+    static std::vector<Title> rows() {
+        std::vector<Title> found;
+        for (int row = 0; row < rowCount(list()); ++row) {
+            found.push_back({cellText(list(), row, 0), cellText(list(), row, 1)});
+        }
+        return found;
+    }
+
+    // Right-clicks `row` and chooses `entry` of a row's menu with the arrow
+    // keys, which pass over the separator; returns the entries the menu showed.
+    static std::vector<std::wstring> chooseOnRow(int row, const std::wstring& entry) {
+        std::vector<WORD> keys;
+        for (const std::wstring& before : kRowEntries) {
+            if (!before.empty()) {
+                keys.push_back(VK_DOWN);
+            }
+            if (before == entry || (before == L"加入收藏" && entry == L"取消收藏")) {
+                break;
+            }
+        }
+        keys.push_back(VK_RETURN);
+        MenuWatcher watcher(window->handle(), L"title_menu_choice", keys);
+        rightClick(rowPoint(row), watcher);
+        return watcher.entries;
+    }
 
     // The middle of `row`'s title cell in screen coordinates.
     static POINT rowPoint(int row) {
@@ -83,7 +123,14 @@ class TitleMenuTest : public ProgramWindowTest {
         EXPECT_EQ(browserAddress(player()), Text(playerPagePrefix) + title.address);
         EXPECT_EQ(windowTitle(window->handle()), Text(kPlayingTitlePrefix) + title.title);
     }
+
+  private:
+    std::filesystem::path appData_;
 };
+
+bool operator==(const Title& a, const Title& b) {
+    return a.title == b.title && a.address == b.address;
+}
 
 TEST_F(TitleMenuTest, RightClickOnARowSelectsItAndOffersWhatCanBeDoneWithIt) {
     const POINT point = rowPoint(1);
@@ -99,6 +146,41 @@ TEST_F(TitleMenuTest, RightClickOnARowSelectsItAndOffersWhatCanBeDoneWithIt) {
     EXPECT_EQ(selectedRow(list()), 1);
     // Esc chose nothing.
     EXPECT_EQ(browserAddress(player()), kNothingPlayed);
+}
+
+TEST_F(TitleMenuTest, RightClickBelowTheRowsOffersTheOwnListsOnly) {
+    RECT last;
+    ListView_GetItemRect(list(), 2, &last, LVIR_BOUNDS);
+    POINT below = {last.left + 40, last.bottom + 30};
+    ClientToScreen(list(), &below);
+    MenuWatcher watcher(window->handle(), L"title_menu_below_rows", {VK_ESCAPE});
+    rightClick(below, watcher);
+    EXPECT_EQ(watcher.entries, kOwnLists);
+}
+
+TEST_F(TitleMenuTest, FavouritesAreAddedShownAndRemovedFromTheMenu) {
+    chooseOnRow(1, L"加入收藏");
+    chooseOnRow(2, L"加入收藏");
+    // The list of favourites, newest first, leaves the player alone.
+    chooseOnRow(0, L"我的收藏");
+    EXPECT_EQ(rows(), (std::vector<Title>{kTitles[2], kTitles[1]}));
+    EXPECT_EQ(browserAddress(player()), kNothingPlayed);
+    // A favourite's menu offers to remove it.
+    const std::vector<std::wstring> entries = chooseOnRow(0, L"取消收藏");
+    EXPECT_EQ(entries[3], L"取消收藏");
+    chooseOnRow(0, L"我的收藏");
+    EXPECT_EQ(rows(), (std::vector<Title>{kTitles[1]}));
+}
+
+TEST_F(TitleMenuTest, EveryWayOfPlayingIsRememberedNewestFirst) {
+    chooseOnRow(0, L"播放");
+    selectRow(list(), 1);
+    sendKey(VK_RETURN);
+    pumpUntil(
+        [] { return browserAddress(player()) != Text(playerPagePrefix) + kTitles[0].address; });
+    chooseOnRow(0, L"播放");  // played again: it moves to the top
+    chooseOnRow(0, L"最近播放");
+    EXPECT_EQ(rows(), (std::vector<Title>{kTitles[0], kTitles[1]}));
 }
 
 TEST_F(TitleMenuTest, ShiftF10AndTheMenuKeyOpenTheMenuAtTheSelectedRow) {
@@ -126,7 +208,8 @@ TEST_F(TitleMenuTest, PlayEnterAndADoubleClickPlayTheRowAlike) {
 
     selectRow(list(), 1);
     sendKey(VK_RETURN);
-    pumpUntil([] { return browserAddress(player()) != Text(playerPagePrefix) + kTitles[0].address; });
+    pumpUntil(
+        [] { return browserAddress(player()) != Text(playerPagePrefix) + kTitles[0].address; });
     expectPlaying(kTitles[1]);
 
     const POINT point = rowPoint(2);
@@ -135,7 +218,8 @@ TEST_F(TitleMenuTest, PlayEnterAndADoubleClickPlayTheRowAlike) {
         sendMouse(MOUSEEVENTF_LEFTDOWN);
         sendMouse(MOUSEEVENTF_LEFTUP);
     }
-    pumpUntil([] { return browserAddress(player()) != Text(playerPagePrefix) + kTitles[1].address; });
+    pumpUntil(
+        [] { return browserAddress(player()) != Text(playerPagePrefix) + kTitles[1].address; });
     expectPlaying(kTitles[2]);
 }
 
@@ -165,7 +249,8 @@ class SystemPlayerTest : public TitleMenuTest {
         DeleteFileW(log().c_str());
         RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", 0, nullptr, 0,
                         KEY_ALL_ACCESS, nullptr, &key_, nullptr);
-        const std::wstring recorder = std::wstring(RECORD_OPENED, RECORD_OPENED + sizeof RECORD_OPENED - 1);
+        const std::wstring recorder =
+            std::wstring(RECORD_OPENED, RECORD_OPENED + sizeof RECORD_OPENED - 1);
         RegSetValueExW(key_, L"Browsers", 0, REG_SZ,
                        reinterpret_cast<const BYTE*>(recorder.c_str()),
                        static_cast<DWORD>((recorder.size() + 1) * sizeof(wchar_t)));
@@ -173,6 +258,7 @@ class SystemPlayerTest : public TitleMenuTest {
     void TearDown() override {
         RegDeleteValueW(key_, L"Browsers");
         RegCloseKey(key_);
+        TitleMenuTest::TearDown();
     }
 
     static std::wstring log() {
@@ -202,10 +288,17 @@ TEST_F(SystemPlayerTest, OnlyWebAndStreamAddressesReachTheSystemAndThoseIntact) 
                             {VK_DOWN, VK_DOWN, VK_RETURN});
         rightClick(rowPoint(1), watcher);
     }
+    // What went to the system's player counts as played.
+    showRecentlyPlayed();
+    ASSERT_EQ(rowCount(list()), 1);
+    EXPECT_EQ(cellText(list(), 0, 1), "http://127.0.0.1:8460/视频/2.mp4?x=1&y=\"a b\"");
     const Text refused[] = {
-        "file:///C:/windows/system32/calc.exe", "C:\\windows\\system32\\calc.exe",
-        "javascript:alert('http://h/')",       "cmd /c calc",
-        "http:///C:/a.exe",                    "",
+        "file:///C:/windows/system32/calc.exe",
+        "C:\\windows\\system32\\calc.exe",
+        "javascript:alert('http://h/')",
+        "cmd /c calc",
+        "http:///C:/a.exe",
+        "",
     };
     for (const Text& address : refused) {
         DialogWatcher box(IDOK);
