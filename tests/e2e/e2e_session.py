@@ -3,6 +3,7 @@ the means to act on it (xdotool) and to look at it (window_probe.exe, the
 reference list service, screenshots)."""
 
 import os
+import shutil
 import signal
 import subprocess
 import time
@@ -66,6 +67,16 @@ class Session:
         self.run = None
         self.step = "start"
         self.exit_code = None
+        # The run's prefix is the one tools/run.sh gives its user: their own
+        # lists are put aside for the run and put back after it.
+        self.own_lists = shots / "own-lists-of-the-prefix"
+        self.lists_put_aside = False
+
+    def user_lists(self):
+        """The program's folder in the prefix's %APPDATA%."""
+        users = sorted((self.prefix / "drive_c/users").glob("*/AppData/Roaming"))
+        users = [u for u in users if u.parent.parent.name != "Public"]
+        return users[0] / "Nuvri" if users else None
 
     def id(self, name):
         return self.template.ids[name]
@@ -81,6 +92,12 @@ class Session:
         env = dict(os.environ, NUVRI_DISPLAY=self.display, NUVRI_WINDOWS_BITS=str(self.bits),
                    NUVRI_OPENED_LOG=str(self.shots / "opened.log"))
         env.pop("DISPLAY", None)
+        lists = self.user_lists()
+        if lists and lists.exists() and not self.own_lists.exists():
+            shutil.copytree(lists, self.own_lists)
+        if lists:
+            shutil.rmtree(lists, ignore_errors=True)
+        self.lists_put_aside = True
         with open(self.log, "wb") as log:
             self.run = subprocess.Popen([str(self.root / "tools/run.sh")], env=env,
                                         stdout=log, stderr=subprocess.STDOUT,
@@ -116,6 +133,12 @@ class Session:
             except subprocess.TimeoutExpired:
                 os.killpg(self.run.pid, signal.SIGKILL)
                 self.run.wait()
+        lists = self.user_lists()
+        if self.lists_put_aside and lists:
+            shutil.rmtree(lists, ignore_errors=True)
+            if self.own_lists.exists():
+                shutil.copytree(self.own_lists, lists)
+                shutil.rmtree(self.own_lists)
 
     # Looking.
 

@@ -5,9 +5,10 @@ import subprocess
 import time
 
 from e2e_session import check
-from e2e_steps import PLAYING_TITLE, catalogue, clipboard_text
+from e2e_steps import PLAYING_TITLE, address, catalogue, clipboard_text
 
-ROW_ENTRIES = ["播放", "用系统播放器打开", "复制视频地址"]
+ROW_ENTRIES = ["播放", "用系统播放器打开", "复制视频地址", "加入收藏", "我的收藏", "最近播放"]
+BELOW_ROWS = ["我的收藏", "最近播放"]
 
 
 def open_menu(s, pointer=None, keys=()):
@@ -20,9 +21,10 @@ def open_menu(s, pointer=None, keys=()):
     return snap.toplevels_of("#32768")[0].rect
 
 
-def choose(s, entry):
-    """Chooses an entry of the open menu with the arrow keys and Enter."""
-    s.key(*["Down"] * (ROW_ENTRIES.index(entry) + 1), "Return")
+def choose(s, entry, entries=ROW_ENTRIES):
+    """Chooses an entry of the open menu with the arrow keys (which pass over
+    its separator) and Enter."""
+    s.key(*["Down"] * (entries.index(entry) + 1), "Return")
     s.wait("the menu closed", lambda snap: not snap.toplevels_of("#32768"), rows=0)
 
 
@@ -102,5 +104,44 @@ def title_keys(s):
     return f"row {row}: menu by Shift+F10 and the menu key, {text} copied, played by Enter"
 
 
+def list_file(s, name):
+    path = s.user_lists() / name
+    return path.read_text(encoding="utf-8").splitlines() if path.exists() else []
+
+
+def favourites(s):
+    """Two titles added from their menus show under 我的收藏, newest first,
+    and are kept in the user's folder as UTF-8 text; 最近播放 lists what this
+    run played, newest first; neither changes the player or the title."""
+    snap = s.probe(rows=SAMPLE)
+    first = min(snap.row_rects[catalogue(s)])
+    added = []
+    for row in (first + 2, first + 5):
+        added.insert(0, tuple(snap.cell(catalogue(s), row, c) for c in (0, 1)))
+        open_menu(s, row_point(s, row))
+        choose(s, "加入收藏")
+    rect = snap.row_rects[catalogue(s)][first + 2]
+    played = s.probe(rows=0)
+    open_menu(s, row_point(s, first + 2))
+    choose(s, "我的收藏")
+    snap = s.settled("the favourites", lambda snap: snap.rows(catalogue(s)) == added, rows=5)
+    check(snap.title == played.title and address(snap, s) == address(played, s),
+          "showing the favourites changed the player or the title")
+    lines = list_file(s, "favourites.txt")
+    check(lines[1:] == ["\t".join(row) for row in added], f"favourites.txt holds {lines}")
+
+    # Below the rows, the menu offers the user's lists alone.
+    below = (rect.left + 60, snap.row_rects[catalogue(s)][1].bottom + 40)
+    open_menu(s, below)
+    s.screenshot(f"{s.step}-menu-below-rows")
+    choose(s, "最近播放", BELOW_ROWS)
+    latest = s.played.title[len(PLAYING_TITLE):]
+    snap = s.settled("the recently played",
+                     lambda snap: snap.row_counts[catalogue(s)] >= 2
+                     and snap.cell(catalogue(s), 0, 0) == latest, rows=5)
+    return (f"{len(added)} favourites kept in {s.user_lists()}; "
+            f"{snap.row_counts[catalogue(s)]} recently played, {latest} first")
+
+
 SAMPLE = 40
-STEPS = [system_player, title_keys]
+STEPS = [system_player, title_keys, favourites]
