@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <limits>
 #include <string>
 
 #include "wide_text.h"
@@ -13,7 +14,9 @@ void deleteAllRows(HWND list) {
 std::int32_t appendRow(HWND list) {
     LVITEMW item = {};
     item.mask = LVIF_TEXT;
-    item.iItem = rowCount(list);
+    // Any index past the last row appends, and no count is read first: read
+    // while a find hides rows, it would name a place among the rows.
+    item.iItem = std::numeric_limits<int>::max();
     item.pszText = const_cast<wchar_t*>(L"");
     return static_cast<std::int32_t>(
         SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
@@ -51,6 +54,12 @@ Text cellText(HWND list, std::int32_t row, std::int32_t column) {
 std::int32_t selectedRow(HWND list) {
     return static_cast<std::int32_t>(
         SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void selectRow(HWND list, std::int32_t row) {
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+    ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_EnsureVisible(list, row, FALSE);
 }
 
 std::int32_t rowCount(HWND list) {

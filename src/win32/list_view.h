@@ -16,6 +16,9 @@ void setCellText(HWND list, std::int32_t row, std::int32_t column, const Text& t
 Text cellText(HWND list, std::int32_t row, std::int32_t column);
 // The selected row, -1 when none is.
 std::int32_t selectedRow(HWND list);
+// Selects `row` alone, marks it as the one the keyboard acts on and scrolls
+// it into view.
+void selectRow(HWND list, std::int32_t row);
 std::int32_t rowCount(HWND list);
 
 // Holds back a list's drawing while many rows change, and draws it once
