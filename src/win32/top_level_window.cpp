@@ -133,10 +133,21 @@ HWND createTopLevelWindow(const Text& title, int width, int height, WindowEvents
     return window;
 }
 
-int runMessageLoop(HWND window) {
+bool takeWindowKeys(HWND window, HACCEL shortcuts, MSG& message) {
+    if (!IsWindow(window)) {
+        return false;
+    }
+    const bool inWindow = message.hwnd == window || IsChild(window, message.hwnd);
+    if (shortcuts && inWindow && TranslateAcceleratorW(window, shortcuts, &message)) {
+        return true;
+    }
+    return IsDialogMessageW(window, &message) != FALSE;
+}
+
+int runMessageLoop(HWND window, HACCEL shortcuts) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (IsWindow(window) && IsDialogMessageW(window, &message)) {
+        if (takeWindowKeys(window, shortcuts, message)) {
             continue;
         }
         TranslateMessage(&message);
