@@ -18,6 +18,7 @@ enum class ControlEvent {
     MenuEntryChosen,    // popup menu: (1-based position, 0)
     Created,            // the window: all its controls exist, not shown yet
     ShortcutPressed,    // the window: a keyboard shortcut (program_shortcuts.h)
+    Resized,            // the window: its controls are laid out at a new size
 };
 
 struct EventBinding {

@@ -198,6 +198,10 @@ bool MainWindow::onNotify(const NMHDR& header, LRESULT& result) {
     return false;
 }
 
+void MainWindow::onSized() {
+    raise(layout_.name, ControlEvent::Resized);
+}
+
 void MainWindow::onDestroy() {
     forgetNamedControls();
     forgetNamedMenus();

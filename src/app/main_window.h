@@ -35,6 +35,7 @@ class MainWindow final : public WindowEvents {
     void onCreate(HWND window) override;
     bool onCommand(int id, int code, HWND control) override;
     bool onNotify(const NMHDR& header, LRESULT& result) override;
+    void onSized() override;
     void onDestroy() override;
 
     HWND createControl(const ControlTemplate& control, int id);

@@ -5,8 +5,10 @@
 #include "catalogue/download_source.h"
 #include "catalogue/route_selector.h"
 #include "common/program_controls.h"
+#include "find/title_find.h"
 #include "main_window_created.h"
 #include "playback/playback.h"
+#include "program_shortcuts.h"
 
 EventTable programEventTable() {
     return {
@@ -26,5 +28,8 @@ EventTable programEventTable() {
          [](std::int32_t, std::int32_t) { onDownloadListRightClicked(); }},
         {kDownloadMenu, ControlEvent::MenuEntryChosen,
          [](std::int32_t entry, std::int32_t) { onDownloadMenuEntryChosen(entry); }},
+        {kMainWindow, ControlEvent::Resized, [](std::int32_t, std::int32_t) { placeTitleFind(); }},
+        {kFindShortcut, ControlEvent::ShortcutPressed,
+         [](std::int32_t, std::int32_t) { openTitleFind(); }},
     };
 }

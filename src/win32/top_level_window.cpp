@@ -48,6 +48,9 @@ LRESULT CALLBACK topLevelProc(HWND window, UINT message, WPARAM wParam, LPARAM l
                 return 0;
             }
             break;
+        case WM_SIZE:
+            events->onSized();
+            break;
         case WM_NOTIFY: {
             LRESULT result = 0;
             if (events->onNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) {

@@ -18,6 +18,8 @@ class WindowEvents {
     virtual bool onCommand(int id, int code, HWND control) = 0;
     // WM_NOTIFY; true when handled, with the message's result in `result`.
     virtual bool onNotify(const NMHDR& header, LRESULT& result) = 0;
+    // WM_SIZE: the window's client area has a new size.
+    virtual void onSized() = 0;
     // The window is being destroyed; the message loop ends after it.
     virtual void onDestroy() = 0;
 };
