@@ -19,10 +19,12 @@ enum class ControlEvent {
     Clicked,            // push button
     MenuEntryChosen,    // popup menu: (1-based position, 0)
     Created,            // the window: all its controls exist, not shown yet
+    ShortcutPressed,    // the window: a keyboard shortcut (program_shortcuts.h)
+    Resized,            // the window: its controls are laid out at a new size
 };
 
 struct EventBinding {
-    Text source;  // the control's or the popup menu's template name
+    Text source;  // the control's or the popup menu's template name, or a shortcut's name
     ControlEvent event;
     std::function<void(std::int32_t, std::int32_t)> handler;
 };

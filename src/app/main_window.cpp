@@ -3,9 +3,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "common/hosts.h"
 #include "control_ids.h"
+#include "program_shortcuts.h"
 #include "win32/browser_view.h"
 #include "win32/dpi_scale.h"
 #include "win32/group_box.h"
@@ -35,7 +37,18 @@ std::vector<RollupGroup> rollupGroups(const ControlTemplate& control) {
     return groups;
 }
 
+std::vector<ShortcutKey> shortcutKeys() {
+    std::vector<ShortcutKey> keys;
+    for (const ProgramShortcut& shortcut : kProgramShortcuts) {
+        keys.push_back(shortcut.key);
+    }
+    return keys;
+}
+
 }  // namespace
+
+MainWindow::MainWindow(const WindowTemplate& layout, EventTable events)
+    : layout_(layout), events_(std::move(events)), shortcuts_(shortcutKeys(), kFirstShortcutId) {}
 
 bool MainWindow::create() {
     window_ =
@@ -138,6 +151,11 @@ void MainWindow::raise(const Text& source, ControlEvent event, std::int32_t firs
 }
 
 bool MainWindow::onCommand(int id, int code, HWND control) {
+    const int shortcut = id - kFirstShortcutId;
+    if (shortcut >= 0 && shortcut < static_cast<int>(std::size(kProgramShortcuts))) {
+        raise(kProgramShortcuts[shortcut].name, ControlEvent::ShortcutPressed);
+        return true;
+    }
     const int menuIndex = (id - kFirstMenuItemId) / 100;
     if (id >= kFirstMenuItemId && menuIndex < static_cast<int>(layout_.menus.size())) {
         raise(layout_.menus[static_cast<std::size_t>(menuIndex)].name,
@@ -194,6 +212,10 @@ void MainWindow::onContextMenu(HWND source, POINT screen) {
     if (control.kind == ControlKind::ListView) {
         raise(control.name, ControlEvent::ContextMenu, screen.x, screen.y);
     }
+}
+
+void MainWindow::onSized() {
+    raise(layout_.name, ControlEvent::Resized);
 }
 
 void MainWindow::onDestroy() {

@@ -10,13 +10,13 @@
 #include "control_events.h"
 #include "win32/combo_choice.h"
 #include "win32/popup_menu.h"
+#include "win32/shortcut_keys.h"
 #include "win32/top_level_window.h"
 #include "window_template.h"
 
 class MainWindow final : public WindowEvents {
   public:
-    MainWindow(const WindowTemplate& layout, EventTable events)
-        : layout_(layout), events_(std::move(events)) {}
+    MainWindow(const WindowTemplate& layout, EventTable events);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -28,12 +28,15 @@ class MainWindow final : public WindowEvents {
     HWND control(std::string_view name) const;
     // The popup menu of that template name; null when there is none.
     HMENU popupMenu(std::string_view name) const;
+    // The window's keyboard shortcuts, for its message loop.
+    HACCEL shortcuts() const { return shortcuts_.handle(); }
 
   private:
     void onCreate(HWND window) override;
     bool onCommand(int id, int code, HWND control) override;
     bool onNotify(const NMHDR& header, LRESULT& result) override;
     void onContextMenu(HWND source, POINT screen) override;
+    void onSized() override;
     void onDestroy() override;
 
     HWND createControl(const ControlTemplate& control, int id);
@@ -50,4 +53,5 @@ class MainWindow final : public WindowEvents {
     std::vector<HWND> controls_;    // parallel to the template's controls
     std::vector<PopupMenu> menus_;  // parallel to the template's menus
     ComboChoices comboChoices_;
+    ShortcutTable shortcuts_;
 };

@@ -5,8 +5,10 @@
 #include "catalogue/download_source.h"
 #include "catalogue/route_selector.h"
 #include "common/program_controls.h"
+#include "find/title_find.h"
 #include "main_window_created.h"
 #include "playback/playback.h"
+#include "program_shortcuts.h"
 #include "title_menu/title_menu.h"
 
 EventTable programEventTable() {
@@ -31,5 +33,8 @@ EventTable programEventTable() {
          [](std::int32_t, std::int32_t) { onDownloadListRightClicked(); }},
         {kDownloadMenu, ControlEvent::MenuEntryChosen,
          [](std::int32_t entry, std::int32_t) { onDownloadMenuEntryChosen(entry); }},
+        {kMainWindow, ControlEvent::Resized, [](std::int32_t, std::int32_t) { placeTitleFind(); }},
+        {kFindShortcut, ControlEvent::ShortcutPressed,
+         [](std::int32_t, std::int32_t) { openTitleFind(); }},
     };
 }

@@ -21,7 +21,7 @@ int programMain() {
         registerEndProcedure(onProgramEnd);
         MainWindow window(layout, programEventTable());
         if (window.create()) {
-            runMessageLoop(window.handle());
+            runMessageLoop(window.handle(), window.shortcuts());
         }
         runEndProcedures();
     }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/program_controls.h"
+#include "find/title_find.h"
 #include "my_lists/my_lists.h"
 #include "playback/playback.h"
 #include "system_player.h"
@@ -20,6 +21,7 @@ enum class TitleCommand {
     CopyAddress,
     AddFavourite,
     RemoveFavourite,
+    Find,
     Separator,
     Favourites,
     RecentlyPlayed,
@@ -48,6 +50,7 @@ std::vector<MenuEntry> entriesFor(const std::optional<TitleInHand>& title) {
         } else {
             entries.push_back({"加入收藏", TitleCommand::AddFavourite});
         }
+        entries.push_back({"查找…\tCtrl+F", TitleCommand::Find});
         entries.push_back({"", TitleCommand::Separator});
     }
     entries.push_back({"我的收藏", TitleCommand::Favourites});
@@ -73,6 +76,9 @@ void run(TitleCommand command, const TitleInHand& title) {
             return;
         case TitleCommand::RemoveFavourite:
             removeFavourite(title.address);
+            return;
+        case TitleCommand::Find:
+            openTitleFind();
             return;
         case TitleCommand::Favourites:
             showFavourites();

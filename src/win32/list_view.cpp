@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <limits>
 #include <string>
 
 #include "wide_text.h"
@@ -13,7 +14,9 @@ void deleteAllRows(HWND list) {
 std::int32_t appendRow(HWND list) {
     LVITEMW item = {};
     item.mask = LVIF_TEXT;
-    item.iItem = rowCount(list);
+    // Any index past the last row appends, and no count is read first: read
+    // while a find hides rows, it would name a place among the rows.
+    item.iItem = std::numeric_limits<int>::max();
     item.pszText = const_cast<wchar_t*>(L"");
     return static_cast<std::int32_t>(
         SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));

@@ -51,6 +51,9 @@ LRESULT CALLBACK topLevelProc(HWND window, UINT message, WPARAM wParam, LPARAM l
                 return 0;
             }
             break;
+        case WM_SIZE:
+            events->onSized();
+            break;
         case WM_NOTIFY: {
             LRESULT result = 0;
             if (events->onNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) {
@@ -146,10 +149,21 @@ HWND createTopLevelWindow(const Text& title, int width, int height, WindowEvents
     return window;
 }
 
-int runMessageLoop(HWND window) {
+bool takeWindowKeys(HWND window, HACCEL shortcuts, MSG& message) {
+    if (!IsWindow(window)) {
+        return false;
+    }
+    const bool inWindow = message.hwnd == window || IsChild(window, message.hwnd);
+    if (shortcuts && inWindow && TranslateAcceleratorW(window, shortcuts, &message)) {
+        return true;
+    }
+    return IsDialogMessageW(window, &message) != FALSE;
+}
+
+int runMessageLoop(HWND window, HACCEL shortcuts) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (IsWindow(window) && IsDialogMessageW(window, &message)) {
+        if (takeWindowKeys(window, shortcuts, message)) {
             continue;
         }
         TranslateMessage(&message);

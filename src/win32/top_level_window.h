@@ -1,6 +1,7 @@
 #pragma once
 // The program's top-level window: a frame whose events go to an owner object,
-// and the message loop that runs it with Tab navigation between controls.
+// and the message loop that runs it with its keyboard shortcuts and Tab
+// navigation between controls.
 
 #include <windows.h>
 
@@ -21,6 +22,8 @@ class WindowEvents {
     // control, or the window itself) with a right click at `screen`, or from
     // the keyboard (Shift+F10, the menu key), when `screen` is -1, -1.
     virtual void onContextMenu(HWND source, POINT screen) = 0;
+    // WM_SIZE: the window's client area has a new size.
+    virtual void onSized() = 0;
     // The window is being destroyed; the message loop ends after it.
     virtual void onDestroy() = 0;
 };
@@ -32,6 +35,12 @@ class WindowEvents {
 // area and centred there. Null when it cannot be created.
 HWND createTopLevelWindow(const Text& title, int width, int height, WindowEvents& events);
 
-// Pumps messages until a quit message arrives; Tab and the arrow keys move
-// between the controls of `window`. Returns the quit message's code.
-int runMessageLoop(HWND window);
+// Pumps messages until a quit message arrives, each first through
+// takeWindowKeys. Returns the quit message's code.
+int runMessageLoop(HWND window, HACCEL shortcuts);
+
+// What the message loop does with a message before dispatching it: a key of
+// `shortcuts` (may be null) pressed anywhere in `window` becomes its command,
+// then Tab and the arrow keys move between the controls of `window`. True
+// when either took the message, which is then not to be dispatched.
+bool takeWindowKeys(HWND window, HACCEL shortcuts, MSG& message);

@@ -7,7 +7,8 @@ import time
 from e2e_session import check
 from e2e_steps import PLAYING_TITLE, address, catalogue, clipboard_text
 
-ROW_ENTRIES = ["播放", "用系统播放器打开", "复制视频地址", "加入收藏", "我的收藏", "最近播放"]
+ROW_ENTRIES = ["播放", "用系统播放器打开", "复制视频地址", "加入收藏", "查找…", "我的收藏",
+               "最近播放"]
 BELOW_ROWS = ["我的收藏", "最近播放"]
 
 

@@ -1,7 +1,8 @@
 // Another copy of the program adding favourites: my_lists_probe TAG COUNT
 // adds "TAG i" at http://probe/TAG/i for i from 0, once the test signals the
-// event "NuvriListsProbeStart"; exits with the number of additions that
-// failed.
+// event "NuvriListsProbeStart" (after each probe has said it is ready through
+// the semaphore "NuvriListsProbeReady"); exits with the number of additions
+// that failed.
 #include <windows.h>
 
 #include <string>
@@ -15,10 +16,13 @@ int main(int argc, char** argv) {
     const std::string tag = argv[1];
     const int count = std::stoi(argv[2]);
     const HANDLE start = OpenEventW(SYNCHRONIZE, FALSE, L"NuvriListsProbeStart");
-    if (!start || WaitForSingleObject(start, 60000) != WAIT_OBJECT_0) {
+    const HANDLE ready = OpenSemaphoreW(SEMAPHORE_MODIFY_STATE, FALSE, L"NuvriListsProbeReady");
+    if (!start || !ready || !ReleaseSemaphore(ready, 1, nullptr) ||
+        WaitForSingleObject(start, 60000) != WAIT_OBJECT_0) {
         return -1;
     }
     CloseHandle(start);
+    CloseHandle(ready);
     int failed = 0;
     for (int i = 0; i < count; ++i) {
         const std::string number = std::to_string(i);

@@ -126,6 +126,7 @@ TEST_F(MyListsTest, TwoCopiesOfTheProgramAddingAtOnceKeepEveryFavourite) {
     addFavourite("旧的", "http://h/old.mp4");
     const int each = 60;
     const HANDLE start = CreateEventW(nullptr, TRUE, FALSE, L"NuvriListsProbeStart");
+    const HANDLE ready = CreateSemaphoreW(nullptr, 0, 2, L"NuvriListsProbeReady");
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     const std::wstring probe = fs::path(self).replace_filename(L"my_lists_probe.exe").wstring();
@@ -139,6 +140,10 @@ TEST_F(MyListsTest, TwoCopiesOfTheProgramAddingAtOnceKeepEveryFavourite) {
                                    nullptr, &startup, &process));
         probes.push_back(process);
     }
+    // Both start adding at once, whichever came up first.
+    for (int probe = 0; probe < 2; ++probe) {
+        EXPECT_EQ(WaitForSingleObject(ready, 60000), WAIT_OBJECT_0);
+    }
     SetEvent(start);
     for (const PROCESS_INFORMATION& process : probes) {
         EXPECT_EQ(WaitForSingleObject(process.hProcess, 120000), WAIT_OBJECT_0);
@@ -149,6 +154,7 @@ TEST_F(MyListsTest, TwoCopiesOfTheProgramAddingAtOnceKeepEveryFavourite) {
         CloseHandle(process.hProcess);
     }
     CloseHandle(start);
+    CloseHandle(ready);
 
     const ListRows read = readUserList(kFavourites);
     ASSERT_EQ(read.outcome, ListOutcome::Done);

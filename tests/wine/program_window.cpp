@@ -3,6 +3,7 @@
 #include "app/main_window_template.h"
 #include "app/program_events.h"
 #include "common/program_state.h"
+#include "win32/combo_choice.h"
 
 void ProgramWindowTest::SetUpTestSuite() {
     ole = new OleSession;
@@ -19,4 +20,11 @@ void ProgramWindowTest::TearDownTestSuite() {
     onProgramEnd();
     delete ole;
     ole = nullptr;
+}
+
+void ProgramWindowTest::confirmChoice(const char* combo, int item) {
+    HWND box = window->control(combo);
+    SendMessageW(box, CB_SETCURSEL, item, 0);
+    SendMessageW(window->handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), kComboChoiceConfirmed),
+                 reinterpret_cast<LPARAM>(box));
 }

@@ -13,6 +13,10 @@ class ProgramWindowTest : public testing::Test {
     static void SetUpTestSuite();
     static void TearDownTestSuite();
 
+    // Confirms item `item` of the combo box named `combo` as the combo box
+    // does once the user's choice is in.
+    static void confirmChoice(const char* combo, int item);
+
     static inline OleSession* ole = nullptr;
     static inline MainWindow* window = nullptr;
 };

@@ -43,8 +43,9 @@ const Title kTitles[] = {
 const Text kNothingPlayed = "http://127.0.0.1:8460/nothing-played";
 
 const std::vector<std::wstring> kOwnLists = {L"我的收藏", L"最近播放"};
-const std::vector<std::wstring> kRowEntries = {
-    L"播放", L"用系统播放器打开", L"复制视频地址", L"加入收藏", L"", L"我的收藏", L"最近播放"};
+const std::vector<std::wstring> kRowEntries = {L"播放",     L"用系统播放器打开", L"复制视频地址",
+                                               L"加入收藏", L"查找…\tCtrl+F",    L"",
+                                               L"我的收藏", L"最近播放"};
 
 class TitleMenuTest : public ProgramWindowTest {
   protected:
@@ -170,6 +171,16 @@ TEST_F(TitleMenuTest, FavouritesAreAddedShownAndRemovedFromTheMenu) {
     EXPECT_EQ(entries[3], L"取消收藏");
     chooseOnRow(0, L"我的收藏");
     EXPECT_EQ(rows(), (std::vector<Title>{kTitles[1]}));
+}
+
+TEST_F(TitleMenuTest, FindOpensTheFindFieldAsCtrlFDoes) {
+    chooseOnRow(0, L"查找…\tCtrl+F");
+    wchar_t kind[16] = {};
+    GetClassNameW(GetFocus(), kind, 16);
+    EXPECT_STREQ(kind, L"Edit");
+    sendKey(VK_ESCAPE);
+    pumpUntil([] { return GetFocus() == list(); });
+    EXPECT_EQ(GetFocus(), list());
 }
 
 TEST_F(TitleMenuTest, EveryWayOfPlayingIsRememberedNewestFirst) {
