@@ -153,6 +153,12 @@ class Session:
                               env=self.wine_env(), capture_output=True, timeout=120)
         return parse(done.stdout.decode("utf-8", errors="replace"))
 
+    def copy_text(self, text):
+        """Puts `text` on the clipboard of the program's desktop."""
+        subprocess.run([str(self.root / "tools/wine-exec.sh"), self.arch, str(self.prefix),
+                        str(self.probe_program), DESKTOP, "copy", text.encode("utf-8").hex()],
+                       env=self.wine_env(), capture_output=True, timeout=120, check=True)
+
     def watch_rows(self, list_id, milliseconds):
         """Starts the probe watching the row count of list `list_id` for
         `milliseconds`; returns a function that waits for the watch to end and

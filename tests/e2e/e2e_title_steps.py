@@ -105,6 +105,31 @@ def title_keys(s):
     return f"row {row}: menu by Shift+F10 and the menu key, {text} copied, played by Enter"
 
 
+def find_title(s):
+    """Ctrl+F opens the find field; a text pasted into it (the virtual
+    display has no Chinese input method) leaves the rows whose title holds
+    it, in their order, and a typed ASCII letter narrows them (any case);
+    Esc brings every row back."""
+    every = s.probe().rows(catalogue(s))
+    text = every[len(every) // 2][0][-2:]
+    expected = [row for row in every if text in row[0]]
+    check(1 < len(expected) < len(every), f"{text!r} does not pick some rows")
+    s.copy_text(text)
+    s.key("ctrl+f", "ctrl+v")
+    s.settled(f"the rows holding {text}", lambda snap: snap.rows(catalogue(s)) == expected)
+    s.key("x")
+    s.settled(f"no row holding {text}x", lambda snap: snap.row_counts[catalogue(s)] == 0,
+              rows=0)
+    s.key("BackSpace")
+    s.settled(f"the rows holding {text} again",
+              lambda snap: snap.rows(catalogue(s)) == expected)
+    s.screenshot(f"{s.step}-field")
+    s.key("Escape")
+    snap = s.settled("every row back", lambda snap: snap.rows(catalogue(s)) == every)
+    check(snap.focus == catalogue(s), "Esc did not put the focus in the list")
+    return f"{text}: {len(expected)} of {len(every)} rows, then all back"
+
+
 def list_file(s, name):
     path = s.user_lists() / name
     return path.read_text(encoding="utf-8").splitlines() if path.exists() else []
@@ -145,4 +170,4 @@ def favourites(s):
 
 
 SAMPLE = 40
-STEPS = [system_player, title_keys, favourites]
+STEPS = [system_player, title_keys, find_title, favourites]

@@ -4,6 +4,9 @@
 //                                       points of its frame and its lists'
 //                                       rows (the cells of the first ROWS)
 //   window_probe DESKTOP clipboard      the clipboard's text
+//   window_probe DESKTOP copy HEX       puts a text, the hex digits of its
+//                                       UTF-8 bytes, on the clipboard, as a
+//                                       user copies a text from elsewhere
 //   window_probe DESKTOP watch ID MS    for MS milliseconds, every row count
 //                                       of the list with control id ID as it
 //                                       changes (a fill empties the list, then
@@ -13,6 +16,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -246,6 +250,31 @@ void printClipboard() {
     CloseClipboard();
 }
 
+void copyToClipboard(const std::wstring& hex) {
+    std::string utf8;
+    for (std::size_t at = 0; at + 1 < hex.size(); at += 2) {
+        utf8 += static_cast<char>(std::stoi(std::wstring(hex, at, 2), nullptr, 16));
+    }
+    std::wstring text(utf8.size() + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(),
+                            static_cast<int>(text.size()))));
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    if (auto* target = static_cast<wchar_t*>(GlobalLock(block))) {
+        std::copy(text.c_str(), text.c_str() + text.size() + 1, target);
+        GlobalUnlock(block);
+    }
+    for (int attempt = 0; attempt < 50 && !OpenClipboard(nullptr); ++attempt) {
+        Sleep(20);
+    }
+    EmptyClipboard();
+    if (!SetClipboardData(CF_UNICODETEXT, block)) {
+        FactLine("error") << "SetClipboardData" << static_cast<long long>(GetLastError());
+        GlobalFree(block);
+    }
+    CloseClipboard();
+}
+
 // The main window, or null.
 HWND mainWindow() {
     return FindWindowW(kMainWindowClass, nullptr);
@@ -280,7 +309,8 @@ void watchRowCount(int id, int milliseconds) {
 int wmain(int argc, wchar_t** argv) {
     useBinaryOutput();
     if (argc < 3) {
-        FactLine("usage") << "window_probe DESKTOP window [ROWS] | clipboard | watch ID MS";
+        FactLine("usage")
+            << "window_probe DESKTOP window [ROWS] | clipboard | copy HEX | watch ID MS";
         return 2;
     }
     if (HDESK desktop = OpenDesktopW(argv[1], 0, FALSE, GENERIC_ALL)) {
@@ -295,10 +325,13 @@ int wmain(int argc, wchar_t** argv) {
         printWindows(argc > 3 ? _wtoi(argv[3]) : INT_MAX);
     } else if (command == L"clipboard") {
         printClipboard();
+    } else if (command == L"copy" && argc > 3) {
+        copyToClipboard(argv[3]);
     } else if (command == L"watch" && argc > 4) {
         watchRowCount(_wtoi(argv[3]), _wtoi(argv[4]));
     } else {
-        FactLine("usage") << "window_probe DESKTOP window [ROWS] | clipboard | watch ID MS";
+        FactLine("usage")
+            << "window_probe DESKTOP window [ROWS] | clipboard | copy HEX | watch ID MS";
         return 2;
     }
     return 0;
