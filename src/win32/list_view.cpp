@@ -2,53 +2,91 @@
 
 #include <commctrl.h>
 
-#include <limits>
-#include <string>
+#include <functional>
+#include <utility>
 
+#include "list_rows.h"
 #include "wide_text.h"
 
+namespace {
+
+// A change by other code while a filter lasts: every row comes back, and the
+// filter ends before the change applies. Returns the row among all rows that
+// the list showed at `row`, or -1.
+std::int32_t endFilterForChange(ViewRows& rows, std::int32_t row) {
+    if (!rows.filtered) {
+        return row;
+    }
+    const std::int32_t taken = rows.rowAtShown(row);
+    showOnly(rows, false, {});
+    const std::function<void()> changed = std::move(rows.changedFromOutside);
+    rows.changedFromOutside = nullptr;
+    if (changed) {
+        changed();
+    }
+    return taken;
+}
+
+// The list's count lags behind its rows while a batch is open; a row the
+// list is asked about must be one it counts.
+void countEveryRow(ViewRows* rows) {
+    if (rows && rows->countShown != rows->rowsShown()) {
+        const int batches = rows->batches;
+        rows->batches = 0;
+        showRowCount(*rows, false);
+        rows->batches = batches;
+    }
+}
+
+}  // namespace
+
 void deleteAllRows(HWND list) {
+    if (ViewRows* rows = listRows(list)) {
+        endFilterForChange(*rows, -1);
+        rows->cells.clear();
+        rows->countShown = 0;
+    }
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
 }
 
 std::int32_t appendRow(HWND list) {
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT;
-    // Any index past the last row appends, and no count is read first: read
-    // while a find hides rows, it would name a place among the rows.
-    item.iItem = std::numeric_limits<int>::max();
-    item.pszText = const_cast<wchar_t*>(L"");
-    return static_cast<std::int32_t>(
-        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    ViewRows* rows = listRows(list);
+    if (!rows) {
+        return -1;
+    }
+    endFilterForChange(*rows, -1);
+    const std::int32_t row = rows->allRows();
+    rows->cells.resize(rows->cells.size() + rows->columns);
+    showRowCount(*rows, false);
+    return row;
+}
+
+void setCellWide(HWND list, std::int32_t row, std::int32_t column, std::wstring text) {
+    ViewRows* rows = listRows(list);
+    if (!rows) {
+        return;
+    }
+    const std::int32_t taken = endFilterForChange(*rows, row);
+    if (std::wstring* cell = rows->cell(taken, column)) {
+        *cell = std::move(text);
+        if (rows->batches == 0) {
+            SendMessageW(list, LVM_REDRAWITEMS, taken, taken);
+        }
+    }
 }
 
 void setCellText(HWND list, std::int32_t row, std::int32_t column, const Text& text) {
-    std::wstring wide = toWide(text);
-    LVITEMW item = {};
-    item.iSubItem = column;
-    item.pszText = wide.data();
-    SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    setCellWide(list, row, column, toWide(text));
+}
+
+std::wstring cellWide(HWND list, std::int32_t row, std::int32_t column) {
+    const ViewRows* rows = listRows(list);
+    const std::wstring* cell = rows ? rows->cell(rows->rowAtShown(row), column) : nullptr;
+    return cell ? *cell : std::wstring();
 }
 
 Text cellText(HWND list, std::int32_t row, std::int32_t column) {
-    if (row < 0 || row >= rowCount(list)) {
-        return {};
-    }
-    // The list answers with the length it copied; grow until the text fits.
-    std::wstring buffer(256, L'\0');
-    while (true) {
-        LVITEMW item = {};
-        item.iSubItem = column;
-        item.pszText = buffer.data();
-        item.cchTextMax = static_cast<int>(buffer.size());
-        const auto copied = static_cast<std::size_t>(
-            SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
-        if (copied + 1 < buffer.size()) {
-            buffer.resize(copied);
-            return fromWide(buffer);
-        }
-        buffer.resize(buffer.size() * 2);
-    }
+    return fromWide(cellWide(list, row, column));
 }
 
 std::int32_t selectedRow(HWND list) {
@@ -57,10 +95,12 @@ std::int32_t selectedRow(HWND list) {
 }
 
 std::int32_t rowCount(HWND list) {
-    return static_cast<std::int32_t>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    const ViewRows* rows = listRows(list);
+    return rows ? rows->rowsShown() : 0;
 }
 
 std::int32_t rowAt(HWND list, POINT screen) {
+    countEveryRow(listRows(list));
     LVHITTESTINFO hit = {};
     hit.pt = screen;
     ScreenToClient(list, &hit.pt);
@@ -69,13 +109,26 @@ std::int32_t rowAt(HWND list, POINT screen) {
     return (hit.flags & LVHT_ONITEM) ? row : -1;
 }
 
+void clearSelection(HWND list) {
+    // Row by row: the list's own "every row" walks all of them.
+    for (const UINT mark : {LVNI_SELECTED, LVNI_FOCUSED}) {
+        const auto row = static_cast<int>(
+            SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(mark, 0)));
+        if (row >= 0) {
+            ListView_SetItemState(list, row, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        }
+    }
+}
+
 void selectRow(HWND list, std::int32_t row) {
-    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    countEveryRow(listRows(list));
+    clearSelection(list);
     ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     ListView_EnsureVisible(list, row, FALSE);
 }
 
 POINT rowMenuPoint(HWND list, std::int32_t row) {
+    countEveryRow(listRows(list));
     RECT rect = {};
     POINT point = {0, 0};
     rect.left = LVIR_LABEL;
@@ -88,10 +141,18 @@ POINT rowMenuPoint(HWND list, std::int32_t row) {
 }
 
 RowBatch::RowBatch(HWND list) : list_(list) {
+    if (ViewRows* rows = listRows(list_)) {
+        ++rows->batches;
+    }
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
 }
 
 RowBatch::~RowBatch() {
+    // Every batch's end shows its rows, also one that ends inside another.
+    if (ViewRows* rows = listRows(list_)) {
+        --rows->batches;
+        countEveryRow(rows);
+    }
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(list_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }

@@ -4,6 +4,7 @@
 
 #include "control_font.h"
 #include "dpi_scale.h"
+#include "list_rows.h"
 #include "wide_text.h"
 
 namespace {
@@ -59,7 +60,8 @@ void fitClosedHeight(HWND combo, int height) {
 
 HWND createListView(const ChildPlace& place, const std::vector<ListColumn>& columns) {
     HWND list =
-        createChild(WC_LISTVIEWW, place, LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL, {});
+        createChild(WC_LISTVIEWW, place,
+                    LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_OWNERDATA, {});
     SetWindowLongPtrW(list, GWL_EXSTYLE, GetWindowLongPtrW(list, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
     SetWindowPos(list, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
@@ -73,6 +75,7 @@ HWND createListView(const ChildPlace& place, const std::vector<ListColumn>& colu
         column.cx = columns[i].width;
         SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
     }
+    attachListRows(list, columns.size());
     return list;
 }
 

@@ -17,7 +17,8 @@ struct ListColumn {
 };
 
 // A report-style list view with the given columns, whole rows selected; Enter
-// on it reaches its parent as NM_RETURN.
+// on it reaches its parent as NM_RETURN. Its rows are kept beside it (see
+// list_view.h), so that it is as quick with 100,000 rows as with ten.
 HWND createListView(const ChildPlace& place, const std::vector<ListColumn>& columns);
 
 // A drop-down list of `items`; with an edit text the field shows that text

@@ -135,3 +135,47 @@ TEST_F(PlaylistFillTest, DoubleClickWithoutSelectionPlaysThePrefixAlone) {
     EXPECT_EQ(browserAddress(window->control(kPlayerView)), playerPagePrefix);
     EXPECT_EQ(windowTitle(window->handle()), "Nuvri福利播放器| 正在播放：");
 }
+
+// The list keeps no text of its own: what it shows and reports is asked of
+// the rows kept beside it, row for row, also texts GBK lacks and long ones.
+TEST_F(PlaylistFillTest, TheListShowsExactlyTheRowsKeptBesideIt) {
+    auto shown = [](int row, int column) {
+        wchar_t buffer[512] = {};
+        LVITEMW item = {};
+        item.iSubItem = column;
+        item.pszText = buffer;
+        item.cchTextMax = 512;
+        SendMessageW(list(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        return std::wstring(buffer);
+    };
+    chooseRoute(0);
+    ASSERT_EQ(ListView_GetItemCount(list()), rowCount(list()));
+    for (int row : {0, 700, rowCount(list()) - 1}) {
+        EXPECT_EQ(shown(row, 0), cellWide(list(), row, 0)) << row;
+        EXPECT_EQ(shown(row, 1), cellWide(list(), row, 1)) << row;
+    }
+    EXPECT_EQ(shown(rowCount(list()), 0), L"");
+
+    const std::wstring korean = L"\uD55C\uAD6D\uC5B4 \U0001F3AC caf\u00E9";
+    const std::wstring longAddress = L"http://h/" + std::wstring(3000, L'a');
+    {
+        const RowBatch batch(list());
+        deleteAllRows(list());
+        for (const wchar_t* title : {L"apple", L"banana", L"Blue", korean.c_str()}) {
+            setCellWide(list(), appendRow(list()), 0, title);
+        }
+        setCellWide(list(), 3, 1, longAddress);
+        // Until the batch ends the list need not know its rows.
+    }
+    ASSERT_EQ(ListView_GetItemCount(list()), 4);
+    EXPECT_EQ(shown(3, 0), korean);
+    EXPECT_EQ(cellWide(list(), 3, 1), longAddress);
+    EXPECT_EQ(shown(3, 1), longAddress.substr(0, 511));
+
+    // Letters typed into the list go to the next title that begins with them.
+    SetFocus(list());
+    selectRow(list(), 0);
+    SendMessageW(list(), WM_CHAR, L'b', 1);
+    SendMessageW(list(), WM_CHAR, L'l', 1);
+    EXPECT_EQ(selectedRow(list()), 2);
+}
