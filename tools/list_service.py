@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The list service: answers the program's list, page, notice and download
-requests on the local machine, serves a playable clip for every media
-address it or the embedded playlists hand out (media_clips.py; byte ranges
-too), plus drill endpoints for the HTTP client's tests and control endpoints
+requests on the local machine, serves sample playlists (M3U, M3U8) under
+/playlists/ (sample_playlists.py), a playable clip for every media address
+it or the embedded playlists hand out (media_clips.py; byte ranges too),
+plus drill endpoints for the HTTP client's tests and control endpoints
 under /__control/ that inject faults, record requests and tell which rows a
 list answer must give.
 
@@ -21,6 +22,7 @@ from pathlib import Path
 
 import list_answers as answers
 import media_clips as clips
+import sample_playlists as playlists
 
 SERVICE = "nuvri-list-service"
 XML = "text/xml; charset=utf-8"
@@ -188,10 +190,20 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.answer(200, HTML, answers.PLAYER_PAGE)
         elif path.startswith("/drill/"):
             self.drill(path[len("/drill/"):], params)
+        elif sample := self.playlist(path, params):
+            self.answer(200, sample[0], sample[1])
         elif clips.clip_name(path):
             self.media(clips.clip_file(self.server.media_cache, clips.clip_name(path)))
         else:
             self.not_found()
+
+    def playlist(self, path, params):
+        """(content type, bytes, rows) of a sample playlist path, or None."""
+        if not path.startswith("/playlists/"):
+            return None
+        name = path[len("/playlists/"):]
+        count = int_param(params, "n", 100000, 0, playlists.LARGE_MAX) if name == "large.m3u" else 0
+        return playlists.sample(name, self.server.base, count)
 
     def media(self, clip):
         """A clip, whole or the one byte range asked for (players seek so)."""
@@ -388,6 +400,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
     def expected(self, key):
         """Rows the current answer for KEY holds, or None if it has none defined."""
+        path, _, query = key.partition("?")
+        sample = self.playlist(path, urllib.parse.parse_qs(query))
+        if sample:
+            return sample[2]
         base, style = self.server.base, answers.list_style(key)
         with self.server.lock:
             fault = self.server.faults.get(key)

@@ -2,11 +2,11 @@
 
 Every media address stands for a clip: the game or show of a list answer,
 a television channel, a title number of the embedded playlists, an entry of
-a download list. A clip is a few seconds of H.264 video with AAC sound at
-640 x 360, its name drawn into the picture so a viewer can tell clips apart,
-made by ffmpeg (Debian's package) the first time it is asked for and kept
-in a cache folder under build/, never committed. Many addresses share one
-clip.
+a download list or of a sample playlist. A clip is a few seconds of H.264
+video with AAC sound at 640 x 360, its name drawn into the picture so a
+viewer can tell clips apart, made by ffmpeg (Debian's package) the first
+time it is asked for and kept in a cache folder under build/, never
+committed. Many addresses share one clip.
 """
 import hashlib
 import os
@@ -22,6 +22,7 @@ FONT = "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"
 SECONDS = 3
 CATEGORY_NAMES = {category: name for category, name in list_answers.LIST_PATHS.values()}
 CATEGORY_NAMES["gen"] = "生成列表"
+CATEGORY_NAMES["pl"] = "播放列表"
 
 _locks = {}
 _locks_lock = threading.Lock()
@@ -37,6 +38,8 @@ def clip_name(path):
         if folder == "v":
             return f"Nuvri 影片 {item}" if item.isdigit() else None
         return CATEGORY_NAMES.get(folder)
+    if re.fullmatch(r"/playlists/clips/[^/]+\.mp4", path):
+        return CATEGORY_NAMES["pl"]
     match = re.fullmatch(r"/download/([^/]+)\.mp4", path)
     return f"下载 {match.group(1)}" if match else None
 

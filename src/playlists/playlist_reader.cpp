@@ -8,13 +8,6 @@
 
 namespace {
 
-// Control characters other than the tab mark a line as broken.
-bool holdsControlCharacter(std::u16string_view line) {
-    return std::any_of(line.begin(), line.end(), [](char16_t c) {
-        return (c < u' ' && c != u'\t') || (c >= u'\x7F' && c <= u'\x9F');
-    });
-}
-
 // `line` begins with `tag` (upper case), ASCII letters compared without case.
 bool startsWithTag(std::u16string_view line, std::u16string_view tag) {
     if (line.size() < tag.size()) {
@@ -52,9 +45,6 @@ std::vector<PlaylistEntry> readPlaylist(std::string_view bytes, std::u16string_v
     std::u16string lineGroup;
     std::u16string_view line;
     while (entries.size() < kPlaylistEntryLimit && text.nextLine(line)) {
-        if (holdsControlCharacter(line)) {
-            continue;
-        }
         line = trimBlanks(line);
         if (line.empty()) {
             continue;

@@ -1,5 +1,7 @@
 #include "playlist_text.h"
 
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -37,6 +39,12 @@ unsigned char byteAt(std::string_view bytes, std::size_t at) {
 // forms, no surrogates, nothing above U+10FFFF.
 bool isUtf8(std::string_view bytes) {
     for (std::size_t at = 0; at < bytes.size();) {
+        std::uint64_t eight;
+        if (bytes.size() - at >= 8 &&
+            (std::memcpy(&eight, bytes.data() + at, 8), (eight & 0x8080808080808080u) == 0)) {
+            at += 8;
+            continue;
+        }
         const unsigned char lead = byteAt(bytes, at);
         if (lead < 0x80) {
             ++at;
@@ -135,17 +143,24 @@ PlaylistText::PlaylistText(std::string_view bytes)
 }
 
 bool PlaylistText::decodeBatch() {
-    // Whole lines up to about kBatchBytes; a line over the limit ends the
-    // batch, or is passed over when it would begin it.
+    // Whole lines of up to kBatchBytes together, each within the limit, or
+    // one longer line alone, passed over when it is over the limit.
+    static_assert(kBatchBytes < kPlaylistLineLimit);
     std::size_t end = 0;
-    while (end < rest_.size() && end < kBatchBytes) {
-        const std::size_t lineEnd = findLineEnd(rest_, end);
-        if (lineEnd - end <= kPlaylistLineLimit) {
-            end = lineEnd + lineEndLength(rest_, lineEnd);
-        } else if (end == 0) {
-            rest_.remove_prefix(lineEnd + lineEndLength(rest_, lineEnd));
+    while (end == 0 && !rest_.empty()) {
+        const std::size_t last = rest_.find_last_of("\r\n", kBatchBytes - 1);
+        if (rest_.size() <= kBatchBytes) {
+            end = rest_.size();
+        } else if (last != std::string_view::npos) {
+            end = last + lineEndLength(rest_, last);
         } else {
-            break;
+            const std::size_t lineEnd = findLineEnd(rest_, 0);
+            const std::size_t next = lineEnd + lineEndLength(rest_, lineEnd);
+            if (lineEnd <= kPlaylistLineLimit) {
+                end = next;
+            } else {
+                rest_.remove_prefix(next);
+            }
         }
     }
     if (end == 0) {
@@ -169,9 +184,20 @@ bool PlaylistText::nextLine(std::u16string_view& line) {
         if (at_ == decoded_.size() && (codePage_ == 0 || !decodeBatch())) {
             return false;
         }
-        const std::size_t end = findLineEnd(decoded_, at_);
+        // One pass finds the line end and any other control character.
+        bool broken = false;
+        std::size_t end = at_;
+        for (; end < decoded_.size(); ++end) {
+            const char16_t c = decoded_[end];
+            if (c <= u'\x9F' && (c < u' ' || c >= u'\x7F') && c != u'\t') {
+                if (c == u'\n' || c == u'\r') {
+                    break;
+                }
+                broken = true;
+            }
+        }
         const std::size_t start = std::exchange(at_, end + lineEndLength(decoded_, end));
-        if (end - start <= unitLimit_) {
+        if (!broken && end - start <= unitLimit_) {
             line = std::u16string_view(decoded_).substr(start, end - start);
             return true;
         }

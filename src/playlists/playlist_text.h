@@ -12,8 +12,9 @@ class PlaylistText {
     explicit PlaylistText(std::string_view bytes);
 
     // The next line, without its end; false after the last one. A line
-    // longer than kPlaylistLineLimit bytes is passed over undecoded. The
-    // view lasts until the next call.
+    // holding a control character other than the tab is passed over, and
+    // one longer than kPlaylistLineLimit bytes too, undecoded. The view
+    // lasts until the next call.
     bool nextLine(std::u16string_view& line);
 
   private:

@@ -19,6 +19,7 @@ sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools"))
 import generate_playlists  # noqa: E402
 import list_answers  # noqa: E402
 import list_service  # noqa: E402
+import sample_playlists  # noqa: E402
 
 PATTERNS = {style: re.compile(f'<m type="2" src="(.*?)" label="(.*?)"{list_answers.item_end(style)}',
                               re.IGNORECASE | re.MULTILINE) for style in "AB"}
@@ -315,10 +316,76 @@ class ControlTest(unittest.TestCase):
 
 
 
+def not_gbk(text):
+    try:
+        text.encode("gbk")
+    except UnicodeEncodeError:
+        return True
+    return False
+
+
+class PlaylistTest(unittest.TestCase):
+    # What makes each sample the kind it stands for, read from its bytes.
+    KINDS = {
+        "basic.m3u8": lambda b: all(part in b.decode("utf-8") for part in (
+            'tvg-name="新闻, 综合"', 'group-title="体育"', "#EXTGRP:电影")),
+        "gbk.m3u": lambda b: (not_utf8(b) and "中文" in b.decode("gbk")
+                              and b.count(b"\n") == b.count(b"\r\n") > 0),
+        "utf16.m3u": lambda b: b.startswith(b"\xff\xfe") and "记事本" in b[2:].decode("utf-16-le"),
+        "plain.txt": lambda b: b"#" not in b and b.count(b"\nhttp://") == 2,
+        "relative.m3u": lambda b: b.count(b"\nhttp") == 0 and b"\n../" in b and b"\n//" in b,
+        "cr.m3u": lambda b: b"\n" not in b and b.count(b"\r") == 5,
+        "unicode.m3u8": lambda b: not_gbk(b.decode("utf-8")) and re.search("/media/pl/[^\n]*[^\0-\x7f]",
+                                                                            b.decode("utf-8")),
+        "options.m3u": lambda b: all(part in b for part in (b"#EXTVLCOPT:", b"#KODIPROP:",
+                                                            b".mp4|User-Agent=")),
+        "broken.m3u": lambda b: all(part in b for part in (b"\n\n", b"\x00", b"\x01", b"\n|")),
+    }
+
+    def test_each_sample_is_its_kind_and_tells_its_rows(self):
+        self.assertEqual(set(self.KINDS), set(sample_playlists.SAMPLES))
+        for name, is_kind in self.KINDS.items():
+            with self.subTest(name=name):
+                status, headers, body = request(f"/playlists/{name}")
+                self.assertEqual((200, sample_playlists.SAMPLES[name][0]),
+                                 (status, dict(headers)["Content-Type"]))
+                self.assertTrue(is_kind(body))
+                rows = control("expected", path=f"/playlists/{name}")
+                self.assertGreaterEqual(len(rows), 2)
+                for row in rows:
+                    title = re.sub(r"^\[[^]]+\] ", "", row["title"])
+                    self.assertIn(title.split(".mp4")[0], playlist_text(body))
+
+    def test_large_playlist_has_the_entries_asked_for(self):
+        body = request("/playlists/large.m3u?n=3")[2].decode("utf-8")
+        self.assertEqual(3, body.count("#EXTINF:"))
+        self.assertEqual([f"[分组{k % 20}] 大量条目 {k:06d}" for k in (1, 2, 3)],
+                         [row["title"] for row in control("expected", path="/playlists/large.m3u?n=3")])
+        body = request("/playlists/large.m3u")[2]
+        self.assertEqual(100000, body.count(b"#EXTINF:"))
+        self.assertLess(len(body), 16 * 1024 * 1024)
+        self.assertEqual(400, request(f"/playlists/large.m3u?n={sample_playlists.LARGE_MAX + 1}")[0])
+        self.assertEqual(404, request("/playlists/nosuch.m3u")[0])
+
+
+def not_utf8(data):
+    try:
+        data.decode("utf-8")
+    except UnicodeDecodeError:
+        return True
+    return False
+
+
+def playlist_text(body):
+    if body.startswith(b"\xff\xfe"):
+        return body[2:].decode("utf-16-le")
+    return body.decode("gbk") if not_utf8(body) else body.decode("utf-8")
+
+
 def media_addresses():
-    """Every media address the service's lists, channels and download lists
-    hand out, and four of each embedded playlist's (its media host is the
-    service's /media)."""
+    """Every media address the service's lists, channels, download lists and
+    sample playlists hand out, and four of each embedded playlist's (its
+    media host is the service's /media)."""
     addresses = set()
     for path in list_answers.LIST_PATHS:
         body = request(path)[2].decode("utf-8")
@@ -329,6 +396,9 @@ def media_addresses():
     for name in ("33", "2"):
         text = request(f"/{name}.txt")[2].decode("gbk")
         addresses.update(re.findall(r"http://\S+?\.mp4", text))
+    for name in sample_playlists.SAMPLES:
+        addresses.update(row["address"] for row in control("expected", path=f"/playlists/{name}"))
+    addresses.update(row["address"] for row in control("expected", path="/playlists/large.m3u?n=2"))
     pick = random.Random(7)
     for _, data in generate_playlists.playlists(f"{base}/media"):
         found = re.findall(r"http://[^|]+?\.mp4", data.decode("gbk"))
@@ -364,7 +434,7 @@ class MediaTest(unittest.TestCase):
             if address.startswith("rtmp:"):
                 continue
             with self.subTest(address=address):
-                status, _, data = request(urllib.parse.urlsplit(address).path)
+                status, _, data = request(urllib.parse.quote(urllib.parse.urlsplit(address).path))
                 self.assertEqual(200, status)
                 with tempfile.NamedTemporaryFile(suffix=".mp4") as clip:
                     clip.write(data)

@@ -2,8 +2,8 @@
 // platform's MultiByteToWideChar/WideCharToMultiByte.
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <stdexcept>
 
 #include "common/codepage.h"
@@ -50,27 +50,38 @@ class Converter {
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    // Converts as much as possible; on an invalid unit, writes `replacement`
-    // and skips `skip` input bytes.
-    std::string run(const char* in, std::size_t inLength, std::string_view replacement,
-                    std::size_t skip) {
-        std::string out;
-        char buffer[4096];
+    // Converts as much as possible straight into a string of `Out`'s units,
+    // grown as needed; on an invalid unit, writes `replacement` and skips
+    // `skip` input bytes.
+    template <class Out>
+    Out run(const char* in, std::size_t inLength, typename Out::value_type replacement,
+            std::size_t skip) {
+        using Unit = typename Out::value_type;
+        Out out(inLength + 8, Unit{});
+        std::size_t used = 0;
         while (inLength > 0) {
             char* inPtr = const_cast<char*>(in);
-            char* outPtr = buffer;
-            std::size_t outLeft = sizeof buffer;
-            std::size_t result = iconv(handle_, &inPtr, &inLength, &outPtr, &outLeft);
-            out.append(buffer, outPtr);
+            char* outPtr = reinterpret_cast<char*>(out.data() + used);
+            std::size_t outLeft = (out.size() - used) * sizeof(Unit);
+            const std::size_t result = iconv(handle_, &inPtr, &inLength, &outPtr, &outLeft);
+            const int error = errno;
+            used = out.size() - outLeft / sizeof(Unit);
             in = inPtr;
-            if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-                out.append(replacement);
-                std::size_t step = std::min(skip, inLength);
+            if (result != static_cast<std::size_t>(-1)) {
+                continue;
+            }
+            if (error == E2BIG || used == out.size()) {
+                out.resize(out.size() * 2);
+            }
+            if (error != E2BIG) {
+                out[used++] = replacement;
+                const std::size_t step = std::min(skip, inLength);
                 in += step;
                 inLength -= step;
                 iconv(handle_, nullptr, nullptr, nullptr, nullptr);
             }
         }
+        out.resize(used);
         return out;
     }
 
@@ -85,19 +96,15 @@ namespace codepage {
 std::u16string toUtf16(std::string_view bytes, unsigned codePage) {
     Converter converter("UTF-16LE", iconvName(codePage));
     const char16_t replacement = codePage == kUtf8 ? u'\xFFFD' : u'?';
-    std::string wide = converter.run(
-        bytes.data(), bytes.size(),
-        std::string_view(reinterpret_cast<const char*>(&replacement), sizeof replacement), 1);
-    std::u16string result(wide.size() / 2, u'\0');
-    std::memcpy(result.data(), wide.data(), result.size() * 2);
-    return result;
+    return converter.run<std::u16string>(bytes.data(), bytes.size(), replacement, 1);
 }
 
 // The platform's flags have no iconv counterpart; composite checking changes
 // nothing for the texts the program converts.
 std::string fromUtf16(std::u16string_view text, unsigned codePage, unsigned) {
     Converter converter(iconvName(codePage), "UTF-16LE");
-    return converter.run(reinterpret_cast<const char*>(text.data()), text.size() * 2, "?", 2);
+    return converter.run<std::string>(reinterpret_cast<const char*>(text.data()), text.size() * 2,
+                                      '?', 2);
 }
 
 }  // namespace codepage
