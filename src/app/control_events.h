@@ -21,6 +21,7 @@ enum class ControlEvent {
     Created,            // the window: all its controls exist, not shown yet
     ShortcutPressed,    // the window: a keyboard shortcut (program_shortcuts.h)
     Resized,            // the window: its controls are laid out at a new size
+    FilesDropped,       // the window: (count, 0); the paths in win32/dropped_files.h
 };
 
 struct EventBinding {

@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "common/hosts.h"
 #include "control_ids.h"
 #include "program_shortcuts.h"
 #include "win32/browser_view.h"
 #include "win32/dpi_scale.h"
+#include "win32/dropped_files.h"
 #include "win32/group_box.h"
 #include "win32/named_controls.h"
 #include "win32/named_menus.h"
@@ -216,6 +218,12 @@ void MainWindow::onContextMenu(HWND source, POINT screen) {
 
 void MainWindow::onSized() {
     raise(layout_.name, ControlEvent::Resized);
+}
+
+void MainWindow::onFilesDropped(std::vector<std::wstring> paths) {
+    const auto count = static_cast<std::int32_t>(paths.size());
+    const DropInHand drop(std::move(paths));
+    raise(layout_.name, ControlEvent::FilesDropped, count);
 }
 
 void MainWindow::onDestroy() {

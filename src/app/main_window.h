@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -37,6 +38,7 @@ class MainWindow final : public WindowEvents {
     bool onNotify(const NMHDR& header, LRESULT& result) override;
     void onContextMenu(HWND source, POINT screen) override;
     void onSized() override;
+    void onFilesDropped(std::vector<std::wstring> paths) override;
     void onDestroy() override;
 
     HWND createControl(const ControlTemplate& control, int id);

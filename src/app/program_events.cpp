@@ -8,6 +8,7 @@
 #include "find/title_find.h"
 #include "main_window_created.h"
 #include "playback/playback.h"
+#include "playlists/playlist_open.h"
 #include "program_shortcuts.h"
 #include "title_menu/title_menu.h"
 
@@ -36,5 +37,11 @@ EventTable programEventTable() {
         {kMainWindow, ControlEvent::Resized, [](std::int32_t, std::int32_t) { placeTitleFind(); }},
         {kFindShortcut, ControlEvent::ShortcutPressed,
          [](std::int32_t, std::int32_t) { openTitleFind(); }},
+        {kOpenFileShortcut, ControlEvent::ShortcutPressed,
+         [](std::int32_t, std::int32_t) { askForPlaylistFile(); }},
+        {kOpenAddressShortcut, ControlEvent::ShortcutPressed,
+         [](std::int32_t, std::int32_t) { askForPlaylistAddress(); }},
+        {kMainWindow, ControlEvent::FilesDropped,
+         [](std::int32_t, std::int32_t) { openDroppedPlaylist(); }},
     };
 }

@@ -5,7 +5,9 @@
 
 #include "win32/shortcut_keys.h"
 
-inline constexpr char kFindShortcut[] = "Ctrl+F";  // find in the main list
+inline constexpr char kFindShortcut[] = "Ctrl+F";         // find in the main list
+inline constexpr char kOpenFileShortcut[] = "Ctrl+O";     // open a playlist file
+inline constexpr char kOpenAddressShortcut[] = "Ctrl+L";  // open a playlist's address
 
 struct ProgramShortcut {
     const char* name;
@@ -14,4 +16,6 @@ struct ProgramShortcut {
 
 inline constexpr ProgramShortcut kProgramShortcuts[] = {
     {kFindShortcut, {'F', true}},
+    {kOpenFileShortcut, {'O', true}},
+    {kOpenAddressShortcut, {'L', true}},
 };

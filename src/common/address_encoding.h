@@ -12,3 +12,6 @@
 // percent-encoded bytes of its UTF-8 form ("公" -> "%E5%85%AC"); ASCII bytes,
 // an existing "%XX" included, stay exactly as they are.
 Text percentEncodeNonAscii(std::string_view address);
+
+// The same for an address in UTF-8: each byte outside ASCII percent-encoded.
+Text percentEncodeUtf8NonAscii(std::string_view utf8Address);

@@ -6,6 +6,7 @@
 #include <string>
 #include <thread>
 #include <unordered_set>
+#include <utility>
 
 #include "common/pending_events.h"
 #include "common/user_files.h"
@@ -127,11 +128,16 @@ std::optional<std::string> fileAddress(const Text& address) {
 
 }  // namespace
 
+ListEntries readUserEntries(const UserList& list) {
+    ListFile file = readList(list);
+    return {file.outcome, std::move(file.contents.entries)};
+}
+
 ListRows readUserList(const UserList& list) {
-    const ListFile file = readList(list);
-    ListRows read{file.outcome, {}};
-    read.rows.reserve(file.contents.entries.size());
-    for (const ListEntry& entry : file.contents.entries) {
+    const ListEntries entries = readUserEntries(list);
+    ListRows read{entries.outcome, {}};
+    read.rows.reserve(entries.entries.size());
+    for (const ListEntry& entry : entries.entries) {
         read.rows.push_back({utf8ToGbk(entry.title), utf8ToGbk(entry.address)});
     }
     return read;
@@ -145,10 +151,14 @@ bool listHolds(const UserList& list, const Text& address) {
 }
 
 ListOutcome putOnTop(const UserList& list, const Text& title, const Text& address) {
+    return putEntryOnTop(list, gbkToUtf8(title), gbkToUtf8(address));
+}
+
+ListOutcome putEntryOnTop(const UserList& list, std::string_view title, std::string_view address) {
     if (address.empty()) {
         return ListOutcome::Done;
     }
-    const std::optional<ListEntry> entry = fitListEntry(gbkToUtf8(title), gbkToUtf8(address));
+    const std::optional<ListEntry> entry = fitListEntry(title, address);
     if (!entry) {
         return ListOutcome::TooLong;
     }

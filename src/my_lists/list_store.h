@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/value_types.h"
+#include "list_file_format.h"
 
 struct UserList {
     std::string_view name;  // as the user knows it
@@ -28,6 +29,10 @@ inline constexpr UserList kRecentlyPlayed{
     "最近播放", "recently-played.txt",
     "Nuvri福利视频播放器：最近播放的标题。每行一个标题，一个制表符，它的媒体地址；最近的在前。",
     200};
+inline constexpr UserList kRecentPlaylists{"最近打开的播放列表", "recent-playlists.txt",
+                                           "Nuvri福利视频播放器：最近打开的播放列表。每行一个名字，"
+                                           "一个制表符，它的文件或地址；最近的在前。",
+                                           5};
 
 enum class ListOutcome {
     Done,
@@ -54,6 +59,13 @@ struct ListRows {
 // The list's entries; none when its file is missing.
 ListRows readUserList(const UserList& list);
 
+// The same in UTF-8, as the file keeps them, for texts GBK lacks.
+struct ListEntries {
+    ListOutcome outcome = ListOutcome::Done;
+    std::vector<ListEntry> entries;  // newest first
+};
+ListEntries readUserEntries(const UserList& list);
+
 // Whether the list holds `address`; false when it cannot be read.
 bool listHolds(const UserList& list, const Text& address);
 
@@ -61,6 +73,8 @@ bool listHolds(const UserList& list, const Text& address);
 // already, and drops the oldest entries beyond the list's limit. An empty
 // address is nothing to play: Done, and nothing is written.
 ListOutcome putOnTop(const UserList& list, const Text& title, const Text& address);
+// The same for a title and an address in UTF-8.
+ListOutcome putEntryOnTop(const UserList& list, std::string_view title, std::string_view address);
 
 // Takes the entry of `address` out of the list; Done also when it held none.
 ListOutcome removeFromList(const UserList& list, const Text& address);

@@ -1,17 +1,22 @@
 #include "title_menu.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
+#include "common/address_encoding.h"
 #include "common/program_controls.h"
 #include "find/title_find.h"
 #include "my_lists/my_lists.h"
 #include "playback/playback.h"
+#include "playlists/playlist_open.h"
+#include "playlists/recent_playlists.h"
 #include "system_player.h"
 #include "win32/clipboard.h"
 #include "win32/list_view.h"
 #include "win32/named_controls.h"
 #include "win32/popup_menu.h"
+#include "win32/wide_text.h"
 
 namespace {
 
@@ -25,16 +30,21 @@ enum class TitleCommand {
     Separator,
     Favourites,
     RecentlyPlayed,
+    OpenPlaylistFile,
+    OpenPlaylistAddress,
+    OpenRecentPlaylist,
 };
 
 struct MenuEntry {
     Text caption;  // empty: a separator
     TitleCommand command;
+    std::wstring location = {};  // the playlist of OpenRecentPlaylist
 };
 
 struct TitleInHand {
     Text title;
     Text address;
+    std::wstring wideAddress;  // whole, also with characters GBK lacks
 };
 
 // The entries for a row, or below the rows (no title in hand): only the
@@ -55,21 +65,31 @@ std::vector<MenuEntry> entriesFor(const std::optional<TitleInHand>& title) {
     }
     entries.push_back({"我的收藏", TitleCommand::Favourites});
     entries.push_back({"最近播放", TitleCommand::RecentlyPlayed});
+    entries.push_back({"", TitleCommand::Separator});
+    entries.push_back({"打开播放列表文件…\tCtrl+O", TitleCommand::OpenPlaylistFile});
+    entries.push_back({"打开播放列表地址…\tCtrl+L", TitleCommand::OpenPlaylistAddress});
+    // The playlists opened last, numbered as a file menu numbers them.
+    int number = 0;
+    for (const RecentPlaylist& recent : recentPlaylists()) {
+        const Text caption = "&" + std::to_string(++number) + " " + fromWide(recent.name);
+        entries.push_back({caption, TitleCommand::OpenRecentPlaylist, recent.location});
+    }
     return entries;
 }
 
-void run(TitleCommand command, const TitleInHand& title) {
-    switch (command) {
+void run(const MenuEntry& entry, const TitleInHand& title) {
+    switch (entry.command) {
         case TitleCommand::Play:
             playSelectedTitle();
             return;
         case TitleCommand::SystemPlayer:
-            if (openInSystemPlayer(title.address)) {
+            // Characters outside ASCII go as their UTF-8 bytes, percent-encoded.
+            if (openInSystemPlayer(percentEncodeUtf8NonAscii(toUtf8(title.wideAddress)))) {
                 rememberPlayed(title.title, title.address);
             }
             return;
         case TitleCommand::CopyAddress:
-            toClipboard(title.address);
+            toClipboardWide(title.wideAddress);
             return;
         case TitleCommand::AddFavourite:
             addFavourite(title.title, title.address);
@@ -85,6 +105,15 @@ void run(TitleCommand command, const TitleInHand& title) {
             return;
         case TitleCommand::RecentlyPlayed:
             showRecentlyPlayed();
+            return;
+        case TitleCommand::OpenPlaylistFile:
+            askForPlaylistFile();
+            return;
+        case TitleCommand::OpenPlaylistAddress:
+            askForPlaylistAddress();
+            return;
+        case TitleCommand::OpenRecentPlaylist:
+            openRecentPlaylist(entry.location);
             return;
         case TitleCommand::Separator:
             return;
@@ -110,7 +139,7 @@ void onCatalogueListContextMenu(std::int32_t x, std::int32_t y) {
     // The menu acts on the row it was opened for, whatever happens meanwhile.
     std::optional<TitleInHand> title;
     if (row >= 0) {
-        title = TitleInHand{cellText(list, row, 0), cellText(list, row, 1)};
+        title = TitleInHand{cellText(list, row, 0), cellText(list, row, 1), cellWide(list, row, 1)};
     }
     const std::vector<MenuEntry> entries = entriesFor(title);
     std::vector<Text> captions;
@@ -119,7 +148,7 @@ void onCatalogueListContextMenu(std::int32_t x, std::int32_t y) {
     }
     const int chosen = chooseFromMenu(captions, row >= 0 ? 0 : -1, namedControl(kMainWindow), at);
     if (chosen >= 0) {
-        run(entries[static_cast<std::size_t>(chosen)].command, title.value_or(TitleInHand{}));
+        run(entries[static_cast<std::size_t>(chosen)], title.value_or(TitleInHand{}));
     }
 }
 

@@ -47,14 +47,16 @@ bool isPseudoAddress(std::string_view address) {
     return false;
 }
 
-Text navigableAddress(const Text& address) {
+std::wstring navigableAddress(const std::wstring& address) {
     if (address.empty()) {
-        return "about:blank";
+        return L"about:blank";
     }
-    if (hasScheme(address) || isPseudoAddress(address)) {
+    // The scheme's characters are ASCII, which GBK keeps.
+    const Text gbk = fromWide(address);
+    if (hasScheme(gbk) || isPseudoAddress(gbk)) {
         return address;
     }
-    return "http://" + address;
+    return L"http://" + address;
 }
 
 ATOM viewClass();
@@ -87,10 +89,10 @@ class BrowserView final : public WindowObject {
     // The browser is sent the address with its characters outside ASCII
     // percent-encoded as UTF-8, as the system browser sends them itself; the
     // view's text keeps the address as written.
-    void navigate(const Text& address) {
-        const Text readable = navigableAddress(address);
-        sent_ = toWide(percentEncodeNonAscii(readable));
-        SetWindowTextW(window_, toWide(readable).c_str());
+    void navigate(const std::wstring& address) {
+        const std::wstring readable = navigableAddress(address);
+        sent_ = toWide(percentEncodeUtf8NonAscii(toUtf8(readable)));
+        SetWindowTextW(window_, readable.c_str());
         if (control_) {
             control_->navigate(sent_);
         }
@@ -162,6 +164,10 @@ HWND createBrowserView(const ChildPlace& place) {
 }
 
 void setBrowserAddress(HWND view, const Text& address) {
+    setBrowserAddressWide(view, toWide(address));
+}
+
+void setBrowserAddressWide(HWND view, const std::wstring& address) {
     if (BrowserView* target = viewOf(view)) {
         target->navigate(address);
     }

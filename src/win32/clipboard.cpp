@@ -40,10 +40,14 @@ bool setData(UINT format, HGLOBAL block) {
 }  // namespace
 
 bool toClipboard(const Text& text) {
+    return toClipboardWide(toWide(text));
+}
+
+bool toClipboardWide(const std::wstring& wide) {
     if (!OpenClipboard(nullptr)) {
         return false;
     }
-    const std::wstring wide = toWide(text);
+    const Text text = fromWide(wide);
     const LCID chinese =
         MAKELCID(MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), SORT_DEFAULT);
     const bool stored =

@@ -38,6 +38,11 @@ int buttonOf(int commandId) {
 
 int messageBox(const Text& content, unsigned flags, const std::optional<Text>& caption,
                HWND owner) {
+    return messageBoxWide(toWide(content), flags, caption, owner);
+}
+
+int messageBoxWide(const std::wstring& content, unsigned flags, const std::optional<Text>& caption,
+                   HWND owner) {
     const std::wstring title = caption ? toWide(*caption) : programName();
-    return buttonOf(MessageBoxW(owner, toWide(content).c_str(), title.c_str(), flags));
+    return buttonOf(MessageBoxW(owner, content.c_str(), title.c_str(), flags));
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 #include "common/value_types.h"
 
@@ -23,3 +24,7 @@ enum MessageBoxButton {
 // shows the program file's name.
 int messageBox(const Text& content, unsigned flags, const std::optional<Text>& caption = {},
                HWND owner = nullptr);
+// The same for a content that may hold characters GBK lacks (a path, an
+// address).
+int messageBoxWide(const std::wstring& content, unsigned flags, const std::optional<Text>& caption,
+                   HWND owner);

@@ -59,9 +59,8 @@ void fitClosedHeight(HWND combo, int height) {
 }
 
 HWND createListView(const ChildPlace& place, const std::vector<ListColumn>& columns) {
-    HWND list =
-        createChild(WC_LISTVIEWW, place,
-                    LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_OWNERDATA, {});
+    HWND list = createChild(WC_LISTVIEWW, place,
+                            LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_OWNERDATA, {});
     SetWindowLongPtrW(list, GWL_EXSTYLE, GetWindowLongPtrW(list, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
     SetWindowPos(list, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);

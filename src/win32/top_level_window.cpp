@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "dropped_files.h"
 #include "program_icon.h"
 #include "wait_pointer.h"
 #include "wide_text.h"
@@ -54,6 +55,9 @@ LRESULT CALLBACK topLevelProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         case WM_SIZE:
             events->onSized();
             break;
+        case WM_DROPFILES:
+            events->onFilesDropped(takeDroppedFiles(reinterpret_cast<HDROP>(wParam)));
+            return 0;
         case WM_NOTIFY: {
             LRESULT result = 0;
             if (events->onNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) {
@@ -138,9 +142,10 @@ HWND createTopLevelWindow(const Text& title, int width, int height, WindowEvents
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     requestedSize = {width, height};
-    HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, toWide(title).c_str(),
-                                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, left, top, width, height,
-                                  nullptr, nullptr, GetModuleHandleW(nullptr), &events);
+    HWND window =
+        CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES, kClassName, toWide(title).c_str(),
+                        WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, left, top, width, height, nullptr,
+                        nullptr, GetModuleHandleW(nullptr), &events);
     if (window) {
         fitIntoWorkArea(window);
         ShowWindow(window, SW_SHOW);

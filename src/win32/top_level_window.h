@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "common/value_types.h"
 
 // What the owner of a top-level window answers. Handlers run on the GUI
@@ -24,6 +27,8 @@ class WindowEvents {
     virtual void onContextMenu(HWND source, POINT screen) = 0;
     // WM_SIZE: the window's client area has a new size.
     virtual void onSized() = 0;
+    // WM_DROPFILES: files were dropped on the window (dropped_files.h).
+    virtual void onFilesDropped(std::vector<std::wstring> paths) = 0;
     // The window is being destroyed; the message loop ends after it.
     virtual void onDestroy() = 0;
 };
@@ -32,7 +37,8 @@ class WindowEvents {
 // buttons, `width` x `height` pixels centred on the primary screen, lets
 // `events` create its content, then shows it. A frame larger than the work
 // area gets its content at the size asked and is then shrunk into the work
-// area and centred there. Null when it cannot be created.
+// area and centred there. It takes files dropped on it. Null when it cannot be
+// created.
 HWND createTopLevelWindow(const Text& title, int width, int height, WindowEvents& events);
 
 // Pumps messages until a quit message arrives, each first through

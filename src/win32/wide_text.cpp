@@ -12,3 +12,14 @@ Text fromWide(std::wstring_view wideText) {
         std::u16string_view(reinterpret_cast<const char16_t*>(wideText.data()), wideText.size()),
         codepage::kGbk);
 }
+
+std::string toUtf8(std::wstring_view wideText) {
+    return codepage::fromUtf16(
+        std::u16string_view(reinterpret_cast<const char16_t*>(wideText.data()), wideText.size()),
+        codepage::kUtf8);
+}
+
+std::wstring fromUtf8(std::string_view utf8Text) {
+    std::u16string wide = codepage::toUtf16(utf8Text, codepage::kUtf8);
+    return std::wstring(wide.begin(), wide.end());
+}

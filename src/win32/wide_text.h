@@ -9,3 +9,7 @@
 
 std::wstring toWide(std::string_view gbkText);
 Text fromWide(std::wstring_view wideText);
+
+// Texts that may hold characters GBK lacks, in UTF-8 and back.
+std::string toUtf8(std::wstring_view wideText);
+std::wstring fromUtf8(std::string_view utf8Text);

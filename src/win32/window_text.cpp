@@ -5,7 +5,11 @@
 #include "wide_text.h"
 
 void setWindowTitle(HWND window, const Text& title) {
-    SetWindowTextW(window, toWide(title).c_str());
+    setWindowTitleWide(window, toWide(title));
+}
+
+void setWindowTitleWide(HWND window, const std::wstring& title) {
+    SetWindowTextW(window, title.c_str());
 }
 
 Text windowTitle(HWND window) {

@@ -1,8 +1,10 @@
 // The program itself, started as a user starts it: its window appears and
-// closing the window ends the process with exit code 0; it makes its folder
+// closing the window ends the process with exit code 0; a playlist given on
+// its command line fills its main list; it makes its folder
 // the current one even when that folder's path is longer than MAX_PATH.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -57,6 +59,63 @@ TEST(ProgramTest, ShowsItsWindowAndExitsWithZeroWhenItIsClosed) {
     DWORD exitCode = 1;
     GetExitCodeProcess(process.hProcess, &exitCode);
     EXPECT_EQ(exitCode, 0u);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+namespace {
+
+BOOL CALLBACK collectLists(HWND child, LPARAM parameter) {
+    wchar_t className[64] = {};
+    GetClassNameW(child, className, 64);
+    if (std::wstring(className) == L"SysListView32") {
+        reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(child);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+// A playlist named on the command line by a path relative to the folder the
+// program was started in (which it leaves for its own) fills the main list.
+TEST(ProgramTest, APlaylistFileOnTheCommandLineFillsTheMainList) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"nuvri-command-line";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::string playlist = "#EXTM3U\n#EXTINF:-1,one\nhttp://h/1.mp4\nhttp://h/two.mp4\n";
+    FILE* file = _wfopen((folder + L"\\mine.m3u").c_str(), L"wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(playlist.data(), 1, playlist.size(), file);
+    std::fclose(file);
+    // The playlists opened last go among this test's own user files.
+    SetEnvironmentVariableW(L"APPDATA", folder.c_str());
+
+    std::wstring commandLine = L"\"" + programPath() + L"\" mine.m3u";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               folder.c_str(), &startup, &process));
+    SetEnvironmentVariableW(L"APPDATA", nullptr);
+    WindowSearch search = {process.dwProcessId, nullptr};
+    bool filled = false;
+    for (int tries = 0; tries < 150 && !filled; ++tries) {
+        Sleep(100);
+        EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search));
+        std::vector<HWND> lists;
+        if (search.found) {
+            EnumChildWindows(search.found, collectLists, reinterpret_cast<LPARAM>(&lists));
+        }
+        for (HWND list : lists) {
+            filled = filled || SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 2;
+        }
+    }
+    EXPECT_TRUE(filled);
+    if (search.found) {
+        PostMessageW(search.found, WM_CLOSE, 0, 0);
+    }
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
 }

@@ -42,10 +42,19 @@ const Title kTitles[] = {
 
 const Text kNothingPlayed = "http://127.0.0.1:8460/nothing-played";
 
-const std::vector<std::wstring> kOwnLists = {L"我的收藏", L"最近播放"};
-const std::vector<std::wstring> kRowEntries = {L"播放",     L"用系统播放器打开", L"复制视频地址",
-                                               L"加入收藏", L"查找…\tCtrl+F",    L"",
-                                               L"我的收藏", L"最近播放"};
+const std::vector<std::wstring> kOwnLists = {
+    L"我的收藏", L"最近播放", L"", L"打开播放列表文件…\tCtrl+O", L"打开播放列表地址…\tCtrl+L"};
+const std::vector<std::wstring> kRowEntries = {L"播放",
+                                               L"用系统播放器打开",
+                                               L"复制视频地址",
+                                               L"加入收藏",
+                                               L"查找…\tCtrl+F",
+                                               L"",
+                                               L"我的收藏",
+                                               L"最近播放",
+                                               L"",
+                                               L"打开播放列表文件…\tCtrl+O",
+                                               L"打开播放列表地址…\tCtrl+L"};
 
 class TitleMenuTest : public ProgramWindowTest {
   protected:

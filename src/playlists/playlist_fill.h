@@ -1,0 +1,9 @@
+#pragma once
+// The main list filled with a playlist's entries, each its title in column 0
+// and its media address in column 1, in order; drawn once, at the end.
+
+#include <vector>
+
+#include "playlist_reader.h"
+
+void fillFromPlaylist(const std::vector<PlaylistEntry>& entries);
