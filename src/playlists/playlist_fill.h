@@ -6,4 +6,5 @@
 
 #include "playlist_reader.h"
 
-void fillFromPlaylist(const std::vector<PlaylistEntry>& entries);
+// The entries' texts move into the list.
+void fillFromPlaylist(std::vector<PlaylistEntry> entries);

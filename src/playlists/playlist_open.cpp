@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "catalogue/list_actions.h"
 #include "catalogue/web_address.h"
@@ -37,7 +38,7 @@ bool isWebLocation(const std::wstring& text) {
 // Fills the main list with the playlist `bytes` from `location`, unless a
 // later action took the rows; a playlist without entries leaves them.
 void open(std::string_view bytes, const std::wstring& location, std::uint32_t action) {
-    const std::vector<PlaylistEntry> entries =
+    std::vector<PlaylistEntry> entries =
         readPlaylist(bytes, std::u16string(location.begin(), location.end()));
     if (action != latestAction(ActionScope::CatalogueRows)) {
         return;
@@ -46,7 +47,7 @@ void open(std::string_view bytes, const std::wstring& location, std::uint32_t ac
         tell("这个播放列表里没有能放的条目：", location);
         return;
     }
-    fillFromPlaylist(entries);
+    fillFromPlaylist(std::move(entries));
     rememberPlaylist(location);
 }
 
@@ -123,15 +124,15 @@ void askForPlaylistAddress() {
             break;
         }
     }
-    const auto address = askForText(
-        namedControl(kMainWindow), "打开播放列表地址", "播放列表的地址（http 或 https）：",
-        initial, [](const std::wstring& text) {
-            if (isWebLocation(text)) {
-                return true;
-            }
-            tell("只能打开 http 或 https 地址的播放列表：", text);
-            return false;
-        });
+    const auto address =
+        askForText(namedControl(kMainWindow), "打开播放列表地址",
+                   "播放列表的地址（http 或 https）：", initial, [](const std::wstring& text) {
+                       if (isWebLocation(text)) {
+                           return true;
+                       }
+                       tell("只能打开 http 或 https 地址的播放列表：", text);
+                       return false;
+                   });
     if (address) {
         openPlaylistAddress(*address);
     }

@@ -29,8 +29,8 @@ std::vector<Text> filteredColumn(HWND list, int column) {
         return texts;
     }
     for (std::int32_t row = 0; row < rows->allRows(); ++row) {
-        if (const std::wstring* cell = rows->cell(row, column)) {
-            texts.push_back(fromWide(*cell));
+        if (const CellText* cell = rows->cell(row, column)) {
+            texts.push_back(fromWide(wideView(*cell)));
         }
     }
     return texts;

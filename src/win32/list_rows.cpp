@@ -37,9 +37,8 @@ void copyText(std::wstring_view text, wchar_t* buffer, int size) {
 
 void answerCell(const ViewRows& rows, LVITEMW& item) {
     if (item.mask & LVIF_TEXT) {
-        const std::wstring* text = rows.cell(rows.rowAtShown(item.iItem), item.iSubItem);
-        copyText(text ? std::wstring_view(*text) : std::wstring_view(), item.pszText,
-                 item.cchTextMax);
+        const CellText* text = rows.cell(rows.rowAtShown(item.iItem), item.iSubItem);
+        copyText(text ? wideView(*text) : std::wstring_view(), item.pszText, item.cchTextMax);
     }
 }
 
@@ -63,10 +62,10 @@ LRESULT findRow(const ViewRows& rows, const NMLVFINDITEMW& find) {
     const std::int32_t steps = (find.lvfi.flags & LVFI_WRAP) ? count : count - start;
     for (std::int32_t step = 0; step < steps; ++step) {
         const std::int32_t row = (start + step) % count;
-        const std::wstring* title = rows.cell(rows.rowAtShown(row), 0);
-        if (title && (partial ? startsWithIgnoringCase(*title, wanted)
+        const CellText* title = rows.cell(rows.rowAtShown(row), 0);
+        if (title && (partial ? startsWithIgnoringCase(wideView(*title), wanted)
                               : (title->size() == wanted.size() &&
-                                 startsWithIgnoringCase(*title, wanted)))) {
+                                 startsWithIgnoringCase(wideView(*title), wanted)))) {
             return row;
         }
     }
@@ -125,15 +124,15 @@ std::int32_t ViewRows::shownAt(std::int32_t row) const {
                                                  : -1;
 }
 
-const std::wstring* ViewRows::cell(std::int32_t row, std::int32_t column) const {
+const CellText* ViewRows::cell(std::int32_t row, std::int32_t column) const {
     if (row < 0 || row >= allRows() || column < 0 || static_cast<std::size_t>(column) >= columns) {
         return nullptr;
     }
     return &cells[static_cast<std::size_t>(row) * columns + static_cast<std::size_t>(column)];
 }
 
-std::wstring* ViewRows::cell(std::int32_t row, std::int32_t column) {
-    return const_cast<std::wstring*>(std::as_const(*this).cell(row, column));
+CellText* ViewRows::cell(std::int32_t row, std::int32_t column) {
+    return const_cast<CellText*>(std::as_const(*this).cell(row, column));
 }
 
 void attachListRows(HWND list, std::size_t columns) {

@@ -8,12 +8,22 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+// A cell's text in UTF-16, as the list view shows it and as the program's
+// readers of playlists make it, so that it moves in without a copy.
+using CellText = std::u16string;
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
+inline std::wstring_view wideView(const CellText& text) {
+    return {reinterpret_cast<const wchar_t*>(text.data()), text.size()};
+}
 
 struct ViewRows {
     HWND list = nullptr;
     std::size_t columns = 1;
-    std::vector<std::wstring> cells;  // row by row, `columns` to a row
+    std::vector<CellText> cells;  // row by row, `columns` to a row
     // While a filter lasts: the rows shown, ascending, and what runs once a
     // change by other code has ended the filter.
     bool filtered = false;
@@ -33,8 +43,8 @@ struct ViewRows {
     // The place among the rows shown of row `row` of all rows; -1 when hidden.
     std::int32_t shownAt(std::int32_t row) const;
     // Cell `column` of row `row` of all rows; null for a cell the rows lack.
-    const std::wstring* cell(std::int32_t row, std::int32_t column) const;
-    std::wstring* cell(std::int32_t row, std::int32_t column);
+    const CellText* cell(std::int32_t row, std::int32_t column) const;
+    CellText* cell(std::int32_t row, std::int32_t column);
 };
 
 // Gives `list`, a report-style list view with the owner-data style, rows of

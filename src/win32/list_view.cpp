@@ -5,6 +5,7 @@
 #include <functional>
 #include <utility>
 
+#include "common/codepage.h"
 #include "list_rows.h"
 #include "wide_text.h"
 
@@ -61,13 +62,13 @@ std::int32_t appendRow(HWND list) {
     return row;
 }
 
-void setCellWide(HWND list, std::int32_t row, std::int32_t column, std::wstring text) {
+void setCellUtf16(HWND list, std::int32_t row, std::int32_t column, std::u16string text) {
     ViewRows* rows = listRows(list);
     if (!rows) {
         return;
     }
     const std::int32_t taken = endFilterForChange(*rows, row);
-    if (std::wstring* cell = rows->cell(taken, column)) {
+    if (CellText* cell = rows->cell(taken, column)) {
         *cell = std::move(text);
         if (rows->batches == 0) {
             SendMessageW(list, LVM_REDRAWITEMS, taken, taken);
@@ -75,14 +76,18 @@ void setCellWide(HWND list, std::int32_t row, std::int32_t column, std::wstring 
     }
 }
 
+void setCellWide(HWND list, std::int32_t row, std::int32_t column, const std::wstring& text) {
+    setCellUtf16(list, row, column, std::u16string(text.begin(), text.end()));
+}
+
 void setCellText(HWND list, std::int32_t row, std::int32_t column, const Text& text) {
-    setCellWide(list, row, column, toWide(text));
+    setCellUtf16(list, row, column, codepage::toUtf16(text, codepage::kGbk));
 }
 
 std::wstring cellWide(HWND list, std::int32_t row, std::int32_t column) {
     const ViewRows* rows = listRows(list);
-    const std::wstring* cell = rows ? rows->cell(rows->rowAtShown(row), column) : nullptr;
-    return cell ? *cell : std::wstring();
+    const CellText* cell = rows ? rows->cell(rows->rowAtShown(row), column) : nullptr;
+    return cell ? std::wstring(wideView(*cell)) : std::wstring();
 }
 
 Text cellText(HWND list, std::int32_t row, std::int32_t column) {

@@ -16,7 +16,8 @@ void deleteAllRows(HWND list);
 std::int32_t appendRow(HWND list);
 void setCellText(HWND list, std::int32_t row, std::int32_t column, const Text& text);
 // The same for a text that may hold characters GBK lacks.
-void setCellWide(HWND list, std::int32_t row, std::int32_t column, std::wstring text);
+void setCellWide(HWND list, std::int32_t row, std::int32_t column, const std::wstring& text);
+void setCellUtf16(HWND list, std::int32_t row, std::int32_t column, std::u16string text);
 // The cell's text; empty for a row of -1 or beyond the last row.
 Text cellText(HWND list, std::int32_t row, std::int32_t column);
 std::wstring cellWide(HWND list, std::int32_t row, std::int32_t column);

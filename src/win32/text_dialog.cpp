@@ -125,14 +125,15 @@ std::optional<std::wstring> askForText(HWND owner, const Text& title, const Text
     // the right below.
     DialogTemplate layout(toWide(title), 280, 70, 4);
     layout.addItem(kStaticClass, kPromptId, SS_LEFT, 7, 7, 266, 10, toWide(prompt));
-    layout.addItem(kEditClass, kFieldId, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 20, 266,
-                   13, L"");
-    layout.addItem(kButtonClass, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 169, 46, 50, 15, toWide("确定"));
-    layout.addItem(kButtonClass, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 223, 46, 50, 15, toWide("取消"));
+    layout.addItem(kEditClass, kFieldId, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 20, 266, 13,
+                   L"");
+    layout.addItem(kButtonClass, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 169, 46, 50, 15,
+                   toWide("确定"));
+    layout.addItem(kButtonClass, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 223, 46, 50, 15,
+                   toWide("取消"));
     Asking asking{initial, &accept};
-    const INT_PTR closed =
-        DialogBoxIndirectParamW(GetModuleHandleW(nullptr), layout.get(), owner, answerDialog,
-                                reinterpret_cast<LPARAM>(&asking));
+    const INT_PTR closed = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), layout.get(), owner,
+                                                   answerDialog, reinterpret_cast<LPARAM>(&asking));
     if (closed != IDOK) {
         return std::nullopt;
     }

@@ -26,7 +26,8 @@ WholeFile readWholeFile(const std::wstring& path, std::uint64_t limit) {
     std::size_t done = 0;
     while (done < read.bytes.size()) {
         DWORD got = 0;
-        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(read.bytes.size() - done, 1u << 24));
+        const auto chunk =
+            static_cast<DWORD>(std::min<std::size_t>(read.bytes.size() - done, 1u << 24));
         if (!ReadFile(file.get(), read.bytes.data() + done, chunk, &got, nullptr)) {
             return {FileRead::Unreadable, {}};
         }

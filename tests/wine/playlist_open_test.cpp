@@ -2,6 +2,8 @@
 // system's file dialog (Ctrl+O), dropped on the window, from an address
 // (Ctrl+L and its dialog), from the command line. What cannot be opened
 // leaves the rows as they were and says why; an opened row plays intact.
+#include "playlists/playlist_open.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -22,7 +24,6 @@
 #include "dialog_watcher.h"
 #include "menu_input.h"
 #include "playback/playback.h"
-#include "playlists/playlist_open.h"
 #include "program_window.h"
 #include "screenshot.h"
 #include "win32/list_view.h"
