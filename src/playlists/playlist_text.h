@@ -31,3 +31,7 @@ class PlaylistText {
 // `text` without the blanks around it: spaces, tabs, no-break and
 // ideographic spaces, and byte-order marks left inside a text.
 std::u16string_view trimBlanks(std::u16string_view text);
+
+// Whether `text` begins with `lowerCase`, ASCII letters of `text` in either
+// case.
+bool startsWithFolded(std::u16string_view text, std::u16string_view lowerCase);
