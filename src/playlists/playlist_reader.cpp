@@ -25,7 +25,7 @@ std::vector<PlaylistEntry> readPlaylist(std::string_view bytes, std::u16string_v
     std::vector<PlaylistEntry> entries;
     entries.reserve(expectedEntries(bytes));
     // What the lines since the last entry said of the next one. The group
-    // of its own #EXTINF line comes before that of an #EXTGRP line.
+    // its own #EXTINF line gives wins over that of an #EXTGRP line.
     std::u16string title;
     std::u16string infoGroup;
     std::u16string lineGroup;

@@ -99,10 +99,10 @@ bool PlaylistText::decodeBatch() {
     static_assert(kBatchBytes < kPlaylistLineLimit);
     std::size_t end = 0;
     while (end == 0 && !rest_.empty()) {
-        const std::size_t last = rest_.find_last_of("\r\n", kBatchBytes - 1);
         if (rest_.size() <= kBatchBytes) {
             end = rest_.size();
-        } else if (last != std::string_view::npos) {
+        } else if (const std::size_t last = rest_.find_last_of("\r\n", kBatchBytes - 1);
+                   last != std::string_view::npos) {
             end = last + lineEndLength(rest_, last);
         } else {
             const std::size_t lineEnd = findLineEnd(rest_, 0);
