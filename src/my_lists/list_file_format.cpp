@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "common/well_formed_utf8.h"
+
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -13,48 +15,6 @@ bool isControl(char c) {
 
 bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
-}
-
-// Well-formed UTF-8: no stray or missing continuation byte, no overlong form,
-// no surrogate, nothing beyond U+10FFFF.
-bool isUtf8(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[at]);
-        std::size_t length = 0;
-        unsigned char lowest = 0x80;
-        unsigned char highest = 0xBF;
-        if (lead < 0x80) {
-            ++at;
-            continue;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            lowest = lead == 0xE0 ? 0xA0 : 0x80;
-            highest = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            lowest = lead == 0xF0 ? 0x90 : 0x80;
-            highest = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return false;
-        }
-        if (text.size() - at < length) {
-            return false;
-        }
-        const auto second = static_cast<unsigned char>(text[at + 1]);
-        if (second < lowest || second > highest) {
-            return false;
-        }
-        for (std::size_t i = 2; i < length; ++i) {
-            if (!isContinuation(static_cast<unsigned char>(text[at + i]))) {
-                return false;
-            }
-        }
-        at += length;
-    }
-    return true;
 }
 
 std::optional<ListEntry> readEntry(std::string_view line) {

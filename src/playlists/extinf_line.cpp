@@ -8,19 +8,6 @@ bool isSpace(char16_t c) {
     return c == u' ' || c == u'\t';
 }
 
-bool equalsFolded(std::u16string_view text, std::u16string_view lowerCase) {
-    if (text.size() != lowerCase.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if ((c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c) != lowerCase[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Where the title begins: after the first comma outside quotes; when a quote
 // is left open, after the first comma at all.
 std::size_t titleComma(std::u16string_view text) {
@@ -63,7 +50,7 @@ std::u16string_view attribute(std::u16string_view head, std::u16string_view name
             }
             value = head.substr(valueStart, at - valueStart);
         }
-        if (equalsFolded(key, name)) {
+        if (key.size() == name.size() && startsWithFolded(key, name)) {
             return trimBlanks(value);
         }
     }

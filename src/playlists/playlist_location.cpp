@@ -124,7 +124,7 @@ std::u16string PlaylistLocation::resolveOnWeb(std::u16string_view address) const
         out.append(location.substr(0, location.find(u'#', pathEnd_))).append(address);
     } else {
         const std::size_t tail = std::min(address.find_first_of(u"?#"), address.size());
-        std::u16string_view path = address.substr(0, tail);
+        const std::u16string_view path = address.substr(0, tail);
         const bool fromRoot = isSeparator(path[0]);
         out.append(location.substr(0, fromRoot ? rootEnd_ : folderEnd_));
         appendSegments(out, path.substr(fromRoot ? 1 : 0), u'/', rootEnd_, true, true);

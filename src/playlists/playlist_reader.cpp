@@ -8,20 +8,6 @@
 
 namespace {
 
-// `line` begins with `tag` (upper case), ASCII letters compared without case.
-bool startsWithTag(std::u16string_view line, std::u16string_view tag) {
-    if (line.size() < tag.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < tag.size(); ++i) {
-        const char16_t c = line[i];
-        if ((c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c) != tag[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Room for about as many entries as the text has line pairs.
 std::size_t expectedEntries(std::string_view bytes) {
     std::size_t lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
@@ -39,7 +25,7 @@ std::vector<PlaylistEntry> readPlaylist(std::string_view bytes, std::u16string_v
     std::vector<PlaylistEntry> entries;
     entries.reserve(expectedEntries(bytes));
     // What the lines since the last entry said of the next one. The group
-    // of its own #EXTINF line comes before that of an #EXTGRP line.
+    // its own #EXTINF line gives wins over that of an #EXTGRP line.
     std::u16string title;
     std::u16string infoGroup;
     std::u16string lineGroup;
@@ -50,11 +36,11 @@ std::vector<PlaylistEntry> readPlaylist(std::string_view bytes, std::u16string_v
             continue;
         }
         if (line[0] == u'#') {
-            if (startsWithTag(line, u"#EXTINF:")) {
+            if (startsWithFolded(line, u"#extinf:")) {
                 const ExtinfLine info = readExtinf(line.substr(8));
                 title.assign(info.title);
                 infoGroup.assign(info.group);
-            } else if (startsWithTag(line, u"#EXTGRP:")) {
+            } else if (startsWithFolded(line, u"#extgrp:")) {
                 lineGroup.assign(trimBlanks(line.substr(8)));
             }
             continue;

@@ -1,11 +1,10 @@
 #include "playlist_text.h"
 
-#include <cstdint>
-#include <cstring>
 #include <limits>
 #include <utility>
 
 #include "common/codepage.h"
+#include "common/well_formed_utf8.h"
 #include "playlist_reader.h"
 
 namespace {
@@ -33,54 +32,6 @@ std::size_t findLineEnd(const Text& text, std::size_t from) {
 
 unsigned char byteAt(std::string_view bytes, std::size_t at) {
     return static_cast<unsigned char>(bytes[at]);
-}
-
-// Well-formed UTF-8: no stray or missing continuation bytes, no overlong
-// forms, no surrogates, nothing above U+10FFFF.
-bool isUtf8(std::string_view bytes) {
-    for (std::size_t at = 0; at < bytes.size();) {
-        std::uint64_t eight;
-        if (bytes.size() - at >= 8 &&
-            (std::memcpy(&eight, bytes.data() + at, 8), (eight & 0x8080808080808080u) == 0)) {
-            at += 8;
-            continue;
-        }
-        const unsigned char lead = byteAt(bytes, at);
-        if (lead < 0x80) {
-            ++at;
-            continue;
-        }
-        std::size_t length;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return false;
-        }
-        if (bytes.size() - at < length) {
-            return false;
-        }
-        const unsigned char second = byteAt(bytes, at + 1);
-        if (second < low || second > high) {
-            return false;
-        }
-        for (std::size_t i = 2; i < length; ++i) {
-            if ((byteAt(bytes, at + i) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        at += length;
-    }
-    return true;
 }
 
 // UTF-16 in the byte order given; an odd last byte is dropped and a lone
@@ -148,10 +99,10 @@ bool PlaylistText::decodeBatch() {
     static_assert(kBatchBytes < kPlaylistLineLimit);
     std::size_t end = 0;
     while (end == 0 && !rest_.empty()) {
-        const std::size_t last = rest_.find_last_of("\r\n", kBatchBytes - 1);
         if (rest_.size() <= kBatchBytes) {
             end = rest_.size();
-        } else if (last != std::string_view::npos) {
+        } else if (const std::size_t last = rest_.find_last_of("\r\n", kBatchBytes - 1);
+                   last != std::string_view::npos) {
             end = last + lineEndLength(rest_, last);
         } else {
             const std::size_t lineEnd = findLineEnd(rest_, 0);
@@ -215,4 +166,17 @@ std::u16string_view trimBlanks(std::u16string_view text) {
         text.remove_suffix(1);
     }
     return text;
+}
+
+bool startsWithFolded(std::u16string_view text, std::u16string_view lowerCase) {
+    if (text.size() < lowerCase.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < lowerCase.size(); ++i) {
+        const char16_t c = text[i];
+        if ((c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c) != lowerCase[i]) {
+            return false;
+        }
+    }
+    return true;
 }

@@ -13,8 +13,8 @@ class PlaylistText {
 
     // The next line, without its end; false after the last one. A line
     // holding a control character other than the tab is passed over, and
-    // one longer than kPlaylistLineLimit bytes too, undecoded. The view
-    // lasts until the next call.
+    // one longer than kPlaylistLineLimit bytes too (UTF-8 and GBK ones
+    // without being decoded). The view lasts until the next call.
     bool nextLine(std::u16string_view& line);
 
   private:
@@ -31,3 +31,7 @@ class PlaylistText {
 // `text` without the blanks around it: spaces, tabs, no-break and
 // ideographic spaces, and byte-order marks left inside a text.
 std::u16string_view trimBlanks(std::u16string_view text);
+
+// Whether `text` begins with `lowerCase`, ASCII letters of `text` in either
+// case.
+bool startsWithFolded(std::u16string_view text, std::u16string_view lowerCase);

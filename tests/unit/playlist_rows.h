@@ -65,9 +65,9 @@ inline std::vector<PlaylistRow> rows() {
          {{u"Kept", u"http://h/k.mp4"},
           {u"Second", u"http://h/s.mp4"},
           {u"h", u"http://u:p@h/?x=1"}}},
-        {"plain addresses, a byte-order mark, CR, LF and CR LF",
+        {"plain addresses, a byte-order mark, half a character, CR, LF and CR LF",
          "\xEF\xBB\xBF"
-         "a.mp4\r#EXTINF:0,B\r\nb.mp4\n\r\nhttp://h/c.mp4?x=1#f\r",
+         "a.mp4\r#EXTINF:0,B\r\n#\xE4\xB8\nb.mp4\n\r\nhttp://h/c.mp4?x=1#f\r",
          kWeb,
          {{u"a.mp4", u"http://h/a/b/a.mp4"},
           {u"B", u"http://h/a/b/b.mp4"},
