@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
@@ -136,7 +137,7 @@ class PlaylistOpenTest : public ProgramWindowTest {
         GetTempPathW(MAX_PATH, temp);
         folder = fs::path(temp) / L"nuvri-playlist-test";
         fs::remove_all(folder);
-        fs::create_directories(folder);
+        fs::create_directories(folder / L"appdata");
         // The playlists opened last go among the user's files of this test.
         SetEnvironmentVariableW(L"APPDATA", (folder / L"appdata").c_str());
         std::ofstream(folder / L"mine.m3u8", std::ios::binary) << kPlaylist;
@@ -276,4 +277,29 @@ TEST_F(PlaylistOpenTest, AnOpenedRowPlaysWithItsTextsIntact) {
     EXPECT_EQ(wideWindowText(window->control(kPlayerView)),
               toWide(playerPagePrefix) + kKoreanAddress);
     EXPECT_EQ(wideWindowText(window->handle()), toWide(kPlayingTitlePrefix) + kKoreanTitle);
+}
+
+TEST_F(PlaylistOpenTest, TheFivePlaylistsOpenedLastAreOfferedAgainInTheMenu) {
+    for (const std::wstring number : {L"1", L"2", L"3", L"4", L"5", L"6"}) {
+        std::ofstream(folder / (number + L".m3u"), std::ios::binary)
+            << "http://h/" << fromWide(number) << ".mp4\n";
+        openPlaylistFile(path((number + L".m3u").c_str()));
+    }
+    // Below the rows, the menu's last entry is the oldest of the five; Up
+    // from the top goes to it.
+    RECT last;
+    ListView_GetItemRect(list(), 0, &last, LVIR_BOUNDS);
+    POINT below = {last.left + 40, last.bottom + 30};
+    ClientToScreen(list(), &below);
+    MenuWatcher watcher(window->handle(), L"playlist_recent_menu", {VK_UP, VK_RETURN});
+    SetCursorPos(below.x, below.y);
+    sendMouse(MOUSEEVENTF_RIGHTDOWN);
+    sendMouse(MOUSEEVENTF_RIGHTUP);
+    pumpUntil([&] { return watcher.finished.load(); });
+    pumpUntil([] { return rows() == Rows{{L"2.mp4", L"http://h/2.mp4"}}; });
+    const std::vector<std::wstring> recent = {L"&1 6.m3u", L"&2 5.m3u", L"&3 4.m3u", L"&4 3.m3u",
+                                              L"&5 2.m3u"};
+    ASSERT_GE(watcher.entries.size(), recent.size());
+    EXPECT_EQ(std::vector<std::wstring>(watcher.entries.end() - 5, watcher.entries.end()), recent);
+    EXPECT_EQ(rows(), (Rows{{L"2.mp4", L"http://h/2.mp4"}}));
 }
