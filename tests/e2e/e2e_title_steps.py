@@ -1,10 +1,11 @@
 """The end-to-end steps of a title in hand: the main list's context menu by
-the mouse and by the keyboard, the system's player, Enter."""
+the mouse and by the keyboard, the system's player, Enter, the find, the
+user's own lists and playlists."""
 
 import subprocess
 import time
 
-from e2e_session import check
+from e2e_session import SERVICE, check
 from e2e_steps import PLAYING_TITLE, address, catalogue, clipboard_text
 
 ROW_ENTRIES = ["播放", "用系统播放器打开", "复制视频地址", "加入收藏", "查找…", "我的收藏",
@@ -170,4 +171,35 @@ def favourites(s):
 
 
 SAMPLE = 40
-STEPS = [system_player, title_keys, find_title, favourites]
+def playlist_dialog(s, keys, title):
+    """Presses `keys` and waits for the dialog titled `title`."""
+    s.key(*keys)
+    s.wait(title, lambda snap: any(w.title == title for w in snap.toplevels_of("#32770")),
+           rows=0)
+    time.sleep(0.5)
+
+
+def own_playlists(s):
+    """Ctrl+L, an address typed into its dialog and Enter open the playlist
+    there; Ctrl+O, a path typed into the system's file dialog and Enter open
+    a playlist file; the rows are what the service says each must give."""
+    address = f"http://{SERVICE}/playlists/basic.m3u8"
+    expected = s.expected_rows("/playlists/basic.m3u8")
+    playlist_dialog(s, ["ctrl+l"], "打开播放列表地址")
+    s.key("ctrl+a")
+    s.xdotool("type", "--delay", 30, address)
+    s.key("Return")
+    s.settled("the address's playlist", lambda snap: snap.rows(catalogue(s)) == expected)
+    s.screenshot(f"{s.step}-address")
+
+    plain = s.shots / "plain.txt"
+    plain.write_bytes(s.service("/playlists/plain.txt"))
+    expected_plain = s.expected_rows("/playlists/plain.txt")
+    playlist_dialog(s, ["ctrl+o"], "打开播放列表文件")
+    s.xdotool("type", "--delay", 30, "Z:" + str(plain).replace("/", "\\"))
+    s.key("Return")
+    s.settled("the file's playlist", lambda snap: snap.rows(catalogue(s)) == expected_plain)
+    return f"{len(expected)} rows from the address, {len(expected_plain)} from the file"
+
+
+STEPS = [system_player, title_keys, find_title, favourites, own_playlists]

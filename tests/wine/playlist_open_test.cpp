@@ -28,7 +28,6 @@
 #include "program_window.h"
 #include "screenshot.h"
 #include "win32/list_view.h"
-#include "win32/top_level_window.h"
 #include "win32/wide_text.h"
 #include "win32/window_text.h"
 
@@ -177,17 +176,7 @@ class PlaylistOpenTest : public ProgramWindowTest {
     static void press(WORD key, WORD modifier, const std::function<bool()>& done) {
         SetForegroundWindow(window->handle());
         sendKey(key, modifier);
-        const DWORD deadline = GetTickCount() + 10000;
-        MSG message;
-        do {
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                if (!takeWindowKeys(window->handle(), window->shortcuts(), message)) {
-                    TranslateMessage(&message);
-                    DispatchMessageW(&message);
-                }
-            }
-            Sleep(10);
-        } while (!done() && GetTickCount() < deadline);
+        pumpAsTheProgram(done, 10000);
     }
 
     static inline fs::path folder;

@@ -4,6 +4,7 @@
 #include "app/program_events.h"
 #include "common/program_state.h"
 #include "win32/combo_choice.h"
+#include "win32/top_level_window.h"
 
 void ProgramWindowTest::SetUpTestSuite() {
     ole = new OleSession;
@@ -27,4 +28,18 @@ void ProgramWindowTest::confirmChoice(const char* combo, int item) {
     SendMessageW(box, CB_SETCURSEL, item, 0);
     SendMessageW(window->handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), kComboChoiceConfirmed),
                  reinterpret_cast<LPARAM>(box));
+}
+
+void ProgramWindowTest::pumpAsTheProgram(const std::function<bool()>& done, int milliseconds) {
+    const DWORD deadline = GetTickCount() + static_cast<DWORD>(milliseconds);
+    MSG message;
+    do {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (!takeWindowKeys(window->handle(), window->shortcuts(), message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
+        Sleep(10);
+    } while (!done() && GetTickCount() < deadline);
 }

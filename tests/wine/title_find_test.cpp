@@ -25,7 +25,6 @@
 #include "screenshot.h"
 #include "win32/browser_view.h"
 #include "win32/list_view.h"
-#include "win32/top_level_window.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -102,17 +101,7 @@ class TitleFindTest : public ProgramWindowTest {
             inputs[inputs.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP;
         }
         SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-        const DWORD deadline = GetTickCount() + 5000;
-        MSG message;
-        do {
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                if (!takeWindowKeys(window->handle(), window->shortcuts(), message)) {
-                    TranslateMessage(&message);
-                    DispatchMessageW(&message);
-                }
-            }
-            Sleep(10);
-        } while (!done() && GetTickCount() < deadline);
+        pumpAsTheProgram(done, 5000);
     }
 
     Rows film;
