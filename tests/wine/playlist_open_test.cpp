@@ -23,10 +23,12 @@
 #include "common/hosts.h"
 #include "common/program_controls.h"
 #include "dialog_watcher.h"
+#include "later_action.h"
 #include "menu_input.h"
 #include "playback/playback.h"
 #include "program_window.h"
 #include "screenshot.h"
+#include "service_control.h"
 #include "win32/list_view.h"
 #include "win32/wide_text.h"
 #include "win32/window_text.h"
@@ -249,7 +251,19 @@ TEST_F(PlaylistOpenTest, WhatCannotBeOpenedLeavesTheRowsAndSaysWhy) {
          L"取不到这个播放列表，请检查"},
         {"error status", [] { openPlaylistAddress(kService + L"/playlists/none.m3u"); },
          L"取不到这个播放列表，服务器回答 404"},
+        {"file over 64 MB", [] { openPlaylistFile(path(L"large.m3u")); },
+         L"这个播放列表文件超过 64 MB"},
     };
+    // A file just over the limit, of no content at all: it is refused by its
+    // size, before a byte is read.
+    {
+        HANDLE large = CreateFileW(path(L"large.m3u").c_str(), GENERIC_WRITE, 0, nullptr,
+                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        LARGE_INTEGER size = {};
+        size.QuadPart = (64 << 20) + 1;
+        ASSERT_TRUE(SetFilePointerEx(large, size, nullptr, FILE_BEGIN) && SetEndOfFile(large));
+        CloseHandle(large);
+    }
     for (const Case& failing : cases) {
         DialogWatcher box(IDOK);
         failing.open();
@@ -257,6 +271,19 @@ TEST_F(PlaylistOpenTest, WhatCannotBeOpenedLeavesTheRowsAndSaysWhy) {
         EXPECT_TRUE(box.text.starts_with(failing.says)) << failing.name;
         EXPECT_EQ(rows(), before) << failing.name;
     }
+}
+
+// A later action while the playlist's address is fetched takes the rows; the
+// playlist arriving after it writes none.
+TEST_F(PlaylistOpenTest, AFetchOvertakenByALaterChoiceWritesNoRows) {
+    serviceControl("fault?path=" + percentEncoded("/playlists/basic.m3u8") + "&mode=delay&ms=1500");
+    confirmChoice(kRouteSelector, 0);
+    const Rows route0 = rows();
+    confirmChoice(kRouteSelector, 1);
+    ASSERT_TRUE(overtake([] { openPlaylistAddress(kService + L"/playlists/basic.m3u8"); },
+                         [] { confirmChoice(kRouteSelector, 0); }));
+    serviceControl("reset");
+    EXPECT_EQ(rows(), route0);
 }
 
 TEST_F(PlaylistOpenTest, AnOpenedRowPlaysWithItsTextsIntactOnADoubleClick) {
